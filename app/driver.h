@@ -1,0 +1,13 @@
+// The entries of the four programs: obtain the points, then the common phase.
+#pragma once
+
+namespace geometrija {
+
+// Kalvera: the console dialogue, then the common phase.
+int runInteractive(int argc, char** argv);
+
+// tovrin1, srce, viroda: the fixed file in the working directory, then the
+// common phase.  Prints nothing unless the file is bad.
+int runFixedFile(const char* program, const char* fileName, int argc, char** argv);
+
+}  // namespace geometrija

@@ -1,0 +1,22 @@
+#include "geometry/primitives.h"
+
+namespace geometrija {
+
+namespace {
+// red, green, blue, yellow, orange, magenta, cyan, purple, white, black
+constexpr Rgb COLOR_TABLE[COLOR_COUNT] = {
+    {1, 0, 0},   {0, 1, 0}, {0, 0, 1}, {1, 1, 0}, {1, 0.5f, 0},
+    {1, 0, 1},   {0, 1, 1}, {0.5f, 0, 0.5f}, {1, 1, 1}, {0, 0, 0},
+};
+}  // namespace
+
+bool lookupColor(int code, Rgb& out) {
+    // Compared as unsigned so that a negative code is out of range too.
+    if (static_cast<unsigned>(code) >= static_cast<unsigned>(COLOR_COUNT)) {
+        return false;
+    }
+    out = COLOR_TABLE[code];
+    return true;
+}
+
+}  // namespace geometrija

@@ -1,0 +1,41 @@
+#include "render/camera.h"
+
+#include <cmath>
+
+namespace geometrija {
+
+Camera cameraFor(const Tacka& minC, const Tacka& maxC) {
+    Camera c{};
+    c.cx = static_cast<float>((static_cast<double>(minC.x) + maxC.x) / 2);
+    c.cy = static_cast<float>((static_cast<double>(minC.y) + maxC.y) / 2);
+    c.ex = static_cast<float>(std::fabs(static_cast<double>(minC.x)) + maxC.x);
+    c.ey = static_cast<float>(std::fabs(static_cast<double>(minC.y)) + maxC.y);
+    const float larger = c.ex < c.ey ? c.ey : c.ex;
+    c.dist = static_cast<float>(2.0 * larger);
+    return c;
+}
+
+Projection projectionFor(int width, int height) {
+    if (height == 0) {
+        height = 1;
+    }
+    // A width of 0 is passed through and gives an aspect of 0.
+    return Projection{width, height, static_cast<float>(width * 1.0 / height)};
+}
+
+void lineEnds(const Prava& l, Tacka& first, Tacka& second) {
+    first.x = static_cast<float>(l.point.x + LINE_EXTENT * l.dir.x);
+    first.y = static_cast<float>(l.point.y + LINE_EXTENT * l.dir.y);
+    second.x = static_cast<float>(l.point.x - LINE_EXTENT * l.dir.x);
+    second.y = static_cast<float>(l.point.y - LINE_EXTENT * l.dir.y);
+}
+
+Tacka circleVertex(const Krug& c, int i) {
+    const float angle = static_cast<float>(i * TWO_PI / CIRCLE_VERTICES);
+    const float cosA = static_cast<float>(std::cos(static_cast<double>(angle)));
+    const float sinA = static_cast<float>(std::sin(static_cast<double>(angle)));
+    return Tacka(static_cast<float>(c.center.x + static_cast<double>(c.radius) * cosA),
+                 static_cast<float>(c.center.y + static_cast<double>(c.radius) * sinA));
+}
+
+}  // namespace geometrija

@@ -1,0 +1,50 @@
+// The arithmetic of the picture, kept apart from OpenGL so that it can be
+// tested directly: the camera fitted to the scene's box, the projection that a
+// window size gives, and the vertices that a line and a circle are drawn with.
+#pragma once
+
+#include "geometry/primitives.h"
+
+namespace geometrija {
+
+constexpr int WINDOW_WIDTH = 1024;
+constexpr int WINDOW_HEIGHT = 700;
+constexpr int WINDOW_X = 100;
+constexpr int WINDOW_Y = 50;
+constexpr const char* WINDOW_TITLE = "Geometrija - prikaz zadatka";
+
+constexpr float POINT_SIZE = 4.0f;       // drawn points and segment endpoints
+constexpr double LINE_EXTENT = 100;      // a line is drawn from point-100*dir to point+100*dir
+constexpr int CIRCLE_VERTICES = 100;     // vertices of a drawn circle
+constexpr double TWO_PI = 6.283185307179586;
+
+// The camera that is fitted once to the box: view centre (cx, cy), extents
+// (|min| + max, not the width) and the viewing distance.
+struct Camera {
+    float cx;
+    float cy;
+    float ex;
+    float ey;
+    float dist;
+};
+
+// Each of cx, cy, ex, ey is formed in double and rounded to float once; dist
+// is twice the larger rounded extent, rounded to float.
+Camera cameraFor(const Tacka& minC, const Tacka& maxC);
+
+// What reshape hands to OpenGL: a height of 0 becomes 1 for the viewport and
+// the aspect alike; aspect = width * 1.0 / height rounded to float.
+struct Projection {
+    int width;
+    int height;
+    float aspect;
+};
+Projection projectionFor(int width, int height);
+
+// The two drawn ends of a line: point + 100*dir first, then point - 100*dir.
+void lineEnds(const Prava& l, Tacka& first, Tacka& second);
+
+// Vertex i (0..99) of a drawn circle, counter-clockwise from angle 0.
+Tacka circleVertex(const Krug& c, int i);
+
+}  // namespace geometrija

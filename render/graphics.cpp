@@ -1,0 +1,73 @@
+#include "render/graphics.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include "render/camera.h"
+#include "scene/scene.h"
+
+namespace geometrija {
+
+void openWindow(int& argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
+    glutInitWindowPosition(WINDOW_X, WINDOW_Y);
+    glutCreateWindow(WINDOW_TITLE);
+    glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
+}
+
+void fitCamera() {
+    const Camera c = cameraFor(minCorner, maxCorner);
+    // This projection is replaced by the first reshape before anything is
+    // shown; the look-at describes the same eye as the translation below.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(30, 1, 1, 20);
+    gluLookAt(c.cx, c.cy, c.dist, c.cx, c.cy, 0, 0, 1, 0);
+    // The only model-view transform ever set.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(-c.cx, -c.cy, -c.dist);
+}
+
+void startGraphics(int argc, char** argv) {
+    openWindow(argc, argv);
+    fitCamera();
+    glutDisplayFunc(display);
+    glutReshapeFunc(reshape);
+    glutMainLoop();
+}
+
+void reshape(int width, int height) {
+    const Projection p = projectionFor(width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glViewport(0, 0, p.width, p.height);
+    gluPerspective(45, p.aspect, 1, 1000);
+    // The projection matrix stays current from here on.
+}
+
+void display() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    // Later primitives cover earlier ones (no depth test, all at z = 0):
+    // circles, then lines, then segments, then points on top.
+    for (auto k = circles.begin(); k != circles.end(); ++k) {
+        k->draw();
+    }
+    for (auto p = lines.begin(); p != lines.end(); ++p) {
+        p->draw();
+    }
+    for (auto d = segments.begin(); d != segments.end(); ++d) {
+        d->draw();
+    }
+    for (auto t = points.begin(); t != points.end(); ++t) {
+        t->draw();
+    }
+    glPopMatrix();
+    glFlush();
+    glutSwapBuffers();
+}
+
+}  // namespace geometrija

@@ -1,0 +1,22 @@
+// The window and its two callbacks.
+#pragma once
+
+namespace geometrija {
+
+// Opens the window, fits the camera to the scene's box, registers display and
+// reshape and enters GLUT's main loop; returns only if that loop ever does.
+// Closing the window ends the process through exit(0), GLUT's default.
+void startGraphics(int argc, char** argv);
+
+// The parts of startGraphics, in its order; exposed so that a test can open a
+// real window with exactly the same setup and drive the callbacks itself.
+void openWindow(int& argc, char** argv);  // GLUT init, window, clear colour
+void fitCamera();                         // first projection and model view
+
+void display();
+void reshape(int width, int height);
+
+// Sets the current OpenGL colour for a colour code; no call for codes outside 0..9.
+void applyColor(int code);
+
+}  // namespace geometrija

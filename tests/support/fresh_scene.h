@@ -1,0 +1,18 @@
+// Puts the scene back into its start-up state between test cases.
+#pragma once
+
+#include "scene/scene.h"
+
+namespace xtest {
+
+inline void freshScene() {
+    using namespace geometrija;
+    minCorner = Tacka(1024, 700);
+    maxCorner = Tacka(0, 0);
+    points.clear();
+    segments.clear();
+    lines.clear();
+    circles.clear();
+}
+
+}  // namespace xtest

@@ -1,0 +1,205 @@
+// Value types, colour codes, the scene's adders and box, and the camera
+// arithmetic of the picture.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "render/camera.h"
+#include "scene/scene.h"
+#include "support/fresh_scene.h"
+
+using namespace geometrija;
+
+namespace {
+
+class SceneTest : public ::testing::Test {
+protected:
+    void SetUp() override { xtest::freshScene(); }
+};
+
+void expectCorners(float minX, float minY, float maxX, float maxY) {
+    EXPECT_EQ(minCorner.x, minX);
+    EXPECT_EQ(minCorner.y, minY);
+    EXPECT_EQ(maxCorner.x, maxX);
+    EXPECT_EQ(maxCorner.y, maxY);
+}
+
+}  // namespace
+
+TEST(Primitives, ConstructorsGiveBlackAndKeepTheirArguments) {
+    const Tacka origin;
+    const Tacka zero(0, 0);
+    EXPECT_EQ(origin.x, zero.x);
+    EXPECT_EQ(origin.y, zero.y);
+    EXPECT_EQ(origin.color, 9);
+    EXPECT_EQ(zero.color, 9);
+
+    // The direction is taken as given, not as b - a.
+    Tacka b(3, 4);
+    b.color = 5;
+    const Prava l(Tacka(1, 1), b);
+    EXPECT_EQ(l.dir.x, 3);
+    EXPECT_EQ(l.dir.y, 4);
+    EXPECT_EQ(l.dir.color, 5);
+    EXPECT_EQ(l.color, 9);
+
+    const Duz d(Tacka(1, 2), b);
+    EXPECT_EQ(d.end.color, 5);  // whole copies, inner colours included
+    EXPECT_EQ(d.color, 9);
+
+    EXPECT_EQ(Tacka(3, 4).squaredLength(), 25.0f);
+    EXPECT_EQ(Tacka().squaredLength(), 0.0f);
+    // Formed in double, rounded once: 1 + 2^-24 squared is not 1 in double.
+    const float v = 1.0f + std::ldexp(1.0f, -23);
+    EXPECT_EQ(Tacka(v, 0).squaredLength(), static_cast<float>(static_cast<double>(v) * v));
+}
+
+TEST(Primitives, ColourTableAndCodesOutsideIt) {
+    const Rgb expected[10] = {{1, 0, 0}, {0, 1, 0},   {0, 0, 1},       {1, 1, 0}, {1, 0.5f, 0},
+                              {1, 0, 1}, {0, 1, 1},   {0.5f, 0, 0.5f}, {1, 1, 1}, {0, 0, 0}};
+    for (int code = 0; code < 10; ++code) {
+        Rgb c{};
+        ASSERT_TRUE(lookupColor(code, c)) << code;
+        EXPECT_EQ(c.r, expected[code].r) << code;
+        EXPECT_EQ(c.g, expected[code].g) << code;
+        EXPECT_EQ(c.b, expected[code].b) << code;
+    }
+    for (int code : {10, -1, 1000, std::numeric_limits<int>::min()}) {
+        Rgb c{7, 7, 7};
+        EXPECT_FALSE(lookupColor(code, c)) << code;
+        EXPECT_EQ(c.r, 7) << code;
+    }
+}
+
+TEST_F(SceneTest, CornersStartAtTheWindowSizeAndFollowThePoints) {
+    expectCorners(1024, 700, 0, 0);
+
+    addPoint(Tacka(10, 20), 0);
+    addPoint(Tacka(5, 40), 0);
+    expectCorners(5, 20, 10, 40);
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points.front().color, 0);
+    EXPECT_EQ(points.back().x, 5);
+}
+
+TEST_F(SceneTest, CornersNeverPassTheirStartingValues) {
+    addPoint(Tacka(2000, 900), 0);
+    expectCorners(1024, 700, 2000, 900);
+    xtest::freshScene();
+    addPoint(Tacka(-3, -4), 0);
+    expectCorners(-3, -4, 0, 0);
+}
+
+TEST_F(SceneTest, ANanCoordinateReplacesTheCorner) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    addPoint(Tacka(nan, 5), 0);
+    EXPECT_TRUE(std::isnan(minCorner.x));
+    EXPECT_TRUE(std::isnan(maxCorner.x));
+    EXPECT_EQ(minCorner.y, 5);
+    // No comparison with a NaN corner holds, so the next value replaces it.
+    addPoint(Tacka(1, 1), 0);
+    EXPECT_EQ(minCorner.x, 1);
+    EXPECT_EQ(maxCorner.x, 1);
+}
+
+TEST_F(SceneTest, SegmentsCirclesAndLinesWidenTheBoxTheirOwnWay) {
+    Tacka a(1, 2);
+    a.color = 4;
+    addSegment(Duz(a, Tacka(30, -6)), 9);
+    expectCorners(1, -6, 30, 2);
+    ASSERT_EQ(segments.size(), 1u);
+    EXPECT_EQ(segments.front().color, 9);
+    EXPECT_EQ(segments.front().start.color, 4);  // inner colours as they came
+
+    xtest::freshScene();
+    Krug k;
+    k.center = Tacka(100, 100);
+    k.radius = 10;
+    k.color = 1;
+    addCircle(k, 3);
+    expectCorners(90, 90, 110, 110);
+    EXPECT_EQ(circles.front().color, 3);
+
+    addLine(Prava(Tacka(-500, -500), Tacka(1, 1)), 7);
+    expectCorners(90, 90, 110, 110);
+    EXPECT_EQ(lines.front().color, 7);
+}
+
+TEST_F(SceneTest, DuplicatesAreKeptInInsertionOrder) {
+    const Duz d(Tacka(0, 0), Tacka(4, 0));
+    addSegment(d, 9);
+    addSegment(d, 9);
+    addPoint(Tacka(1, 1), 0);
+    addPoint(Tacka(2, 2), 0);
+    EXPECT_EQ(segments.size(), 2u);
+    EXPECT_EQ(points.front().x, 1);
+    EXPECT_EQ(points.back().x, 2);
+}
+
+TEST(Camera, FittedToTheBoxWithAbsoluteMinimumPlusMaximum) {
+    struct Case {
+        Tacka lo, hi;
+        float cx, cy, dist;
+    };
+    const Case cases[] = {
+        {Tacka(0, 0), Tacka(10, 10), 5, 5, 20},
+        {Tacka(100, 100), Tacka(110, 110), 105, 105, 420},  // extent 210, not the width 10
+        {Tacka(-5, -5), Tacka(5, 5), 0, 0, 20},
+        {Tacka(0, 0), Tacka(600, 100), 300, 50, 1200},
+        {Tacka(0, 0), Tacka(0, 0), 0, 0, 0},
+        {Tacka(1024, 700), Tacka(0, 0), 512, 350, 2048},  // the empty scene
+        {Tacka(-2, 1), Tacka(3, 9), 0.5f, 5, 20},          // ey = 10 is the larger
+    };
+    for (const Case& c : cases) {
+        const Camera cam = cameraFor(c.lo, c.hi);
+        EXPECT_EQ(cam.cx, c.cx);
+        EXPECT_EQ(cam.cy, c.cy);
+        EXPECT_EQ(cam.dist, c.dist) << c.lo.x << "," << c.lo.y << " " << c.hi.x << "," << c.hi.y;
+    }
+}
+
+TEST(Camera, ProjectionGuardsAZeroHeightOnly) {
+    const Projection p = projectionFor(1024, 700);
+    EXPECT_EQ(p.width, 1024);
+    EXPECT_EQ(p.height, 700);
+    EXPECT_EQ(p.aspect, static_cast<float>(1024.0 / 700));
+    const Projection flat = projectionFor(300, 0);
+    EXPECT_EQ(flat.height, 1);
+    EXPECT_EQ(flat.aspect, 300);
+    EXPECT_EQ(projectionFor(0, 50).aspect, 0);
+}
+
+TEST(Camera, LineEndsAreAHundredDirectionsEachWay) {
+    Tacka a;
+    Tacka b;
+    lineEnds(Prava(Tacka(5, 5), Tacka(1, 0)), a, b);
+    EXPECT_EQ(a.x, 105);
+    EXPECT_EQ(a.y, 5);
+    EXPECT_EQ(b.x, -95);
+    EXPECT_EQ(b.y, 5);
+    lineEnds(Prava(Tacka(5, 5), Tacka(0, 0)), a, b);
+    EXPECT_EQ(a.x, 5);
+    EXPECT_EQ(b.x, 5);
+    // Each coordinate is formed in double and rounded once.
+    lineEnds(Prava(Tacka(0.1f, 0), Tacka(0.3f, 0)), a, b);
+    EXPECT_EQ(a.x, static_cast<float>(0.1f + 100.0 * 0.3f));
+}
+
+TEST(Camera, CircleVerticesRunCounterClockwiseFromAngleZero) {
+    Krug k;
+    k.center = Tacka(0, 0);
+    k.radius = 10;
+    k.color = 9;
+    const Tacka v0 = circleVertex(k, 0);
+    EXPECT_EQ(v0.x, 10);
+    EXPECT_EQ(v0.y, 0);
+    const Tacka v1 = circleVertex(k, 1);
+    EXPECT_NEAR(v1.x, 9.980, 5e-4);
+    EXPECT_NEAR(v1.y, 0.628, 5e-4);
+    const Tacka v25 = circleVertex(k, 25);  // a quarter turn
+    EXPECT_NEAR(v25.x, 0, 1e-5);
+    EXPECT_NEAR(v25.y, 10, 1e-5);
+    k.radius = -10;  // the same circle, from the opposite side
+    EXPECT_EQ(circleVertex(k, 0).x, -10);
+}
