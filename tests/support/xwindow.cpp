@@ -101,13 +101,15 @@ Window Connection::waitFor(const std::string& title, int timeoutMs) const {
     }
 }
 
-Image Connection::capture(Window w) const {
+Image Connection::capture(Window w) const { return captureWindow(display_, w); }
+
+Image captureWindow(Display* display, Window w) {
     Image image;
     XWindowAttributes a;
-    if (!XGetWindowAttributes(display_, w, &a)) {
+    if (!XGetWindowAttributes(display, w, &a)) {
         return image;
     }
-    XImage* x = XGetImage(display_, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+    XImage* x = XGetImage(display, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
     if (x == nullptr) {
         return image;
     }

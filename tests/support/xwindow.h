@@ -55,6 +55,10 @@ private:
     Display* display_;
 };
 
+// Reads the pixels of window w through the connection d; an empty image if
+// the window is gone.
+Image captureWindow(Display* d, Window w);
+
 bool writePng(const Image& image, const std::string& path);
 
 }  // namespace xtest

@@ -1,0 +1,56 @@
+# Shared by the project's scripts: installing what is missing, starting a
+# private X server.  Sourced, not run.
+
+# The Debian packages that building, testing and running need.
+GEOMETRIJA_PACKAGES=(
+    cmake g++ make pkg-config
+    libgtest-dev libbenchmark-dev
+    freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
+    xvfb xauth
+)
+
+# Installs the packages named (default: all of the above) that are missing,
+# through apt-get as root or through sudo.
+ensure_packages() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${GEOMETRIJA_PACKAGES[@]}")
+    local missing=()
+    local p
+    for p in "${wanted[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "needs root to install: ${missing[*]}" >&2; return 1; }
+        sudo="sudo"
+    fi
+    echo "installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+# Starts Xvfb on a free display with a screen large enough for the 1024 x 700
+# window at (100, 50) and for the tests' larger sizes; exports DISPLAY and
+# stops the server when the calling script exits.
+start_xvfb() {
+    local fdfile
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
+    local i
+    for i in $(seq 100); do
+        [ -s "$fdfile" ] && break
+        sleep 0.05
+    done
+    if [ ! -s "$fdfile" ]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$(head -n1 "$fdfile" | tr -d '[:space:]')"
+    rm -f "$fdfile"
+}

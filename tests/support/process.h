@@ -1,0 +1,58 @@
+// Runs a program as a child process with real pipes for its standard input,
+// output and error, in a chosen working directory.
+#pragma once
+
+#include <sys/types.h>
+
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace xtest {
+
+class Process {
+public:
+    // Starts `program` with `args` (argv[0] is the program itself) in `cwd`.
+    Process(const std::string& program, const std::vector<std::string>& args,
+            const std::string& cwd);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    // Writes to the child's standard input and, with `close`, closes it.
+    void write(const std::string& text, bool close = true);
+    // Waits up to timeoutMs for the child to end; its exit status, -1 if it
+    // is still running, or 128 + signal if a signal ended it.
+    int wait(int timeoutMs);
+    bool running();
+    std::string out();
+    std::string err();
+
+private:
+    void finishReaders();
+
+    pid_t pid_ = -1;
+    int in_ = -1;
+    int status_ = -1;
+    std::mutex mutex_;
+    std::string out_;
+    std::string err_;
+    std::thread outReader_;
+    std::thread errReader_;
+};
+
+// A fresh empty directory under /tmp, removed with everything in it.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::string& path() const { return path_; }
+    // Writes a file into the directory and returns its path.
+    std::string write(const std::string& name, const std::string& content) const;
+
+private:
+    std::string path_;
+};
+
+}  // namespace xtest

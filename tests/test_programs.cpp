@@ -1,0 +1,264 @@
+// The four programs as processes under the X server: their real standard
+// input and output, exit status and window.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/picture.h"
+#include "support/process.h"
+#include "support/xwindow.h"
+
+using xtest::Framing;
+using xtest::Image;
+using xtest::Process;
+using xtest::TempDir;
+
+namespace {
+
+const std::string TITLE = "Geometrija - prikaz zadatka";
+const std::string Q =
+    "Da li koordinate tacaka zelite uneti preko standardnog ulaza ili procitati iz tekstualnog "
+    "fajla? ( u / f) : \n";
+
+std::string program(const std::string& name) { return std::string(PROGRAM_DIR) + "/" + name; }
+
+std::string dataFile(const std::string& name) {
+    std::ifstream in(std::string(DATA_DIR) + "/" + name);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The first `count` points of a point file, read here independently.
+std::vector<std::pair<float, float>> pointsOf(const std::string& text) {
+    std::istringstream in(text);
+    int n = 0;
+    in >> n;
+    std::vector<std::pair<float, float>> pts;
+    float x = 0;
+    float y = 0;
+    while (static_cast<int>(pts.size()) < n && in >> x >> y) {
+        pts.emplace_back(x, y);
+    }
+    return pts;
+}
+
+// The framing of a set of points by the camera rule, with the scene's box
+// starting at (1024, 700) and (0, 0).
+Framing framingOf(const std::vector<std::pair<float, float>>& pts, int w, int h) {
+    float minX = 1024, minY = 700, maxX = 0, maxY = 0;
+    for (const auto& p : pts) {
+        minX = p.first < minX ? p.first : minX;
+        minY = p.second < minY ? p.second : minY;
+        maxX = maxX < p.first ? p.first : maxX;
+        maxY = maxY < p.second ? p.second : maxY;
+    }
+    return Framing(minX, minY, maxX, maxY, w, h);
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(x.ok()) << "these tests need an X server (Xvfb) in DISPLAY";
+        ASSERT_EQ(x.count(TITLE), 0) << "a window of an earlier run is still open";
+    }
+
+    // Waits for the program's window, checks where it is, and captures it
+    // once it is painted.
+    Image shot(Process& p) {
+        const Window w = x.waitFor(TITLE, 15000);
+        EXPECT_NE(w, 0u) << "no window; stderr: " << p.err();
+        if (w == 0) {
+            return Image();
+        }
+        int wx = 0, wy = 0, ww = 0, wh = 0;
+        EXPECT_TRUE(x.geometry(w, wx, wy, ww, wh));
+        EXPECT_EQ(ww, 1024);
+        EXPECT_EQ(wh, 700);
+        EXPECT_EQ(wx, 100);
+        EXPECT_EQ(wy, 50);
+        const std::uint8_t beige[3] = {230, 230, 204};
+        Image im = x.captureWhen(w, 0, 0, beige, 2, 15000);
+        EXPECT_FALSE(im.empty()) << "the window was never painted";
+        window = w;
+        return im;
+    }
+
+    // Closes the window as a window manager would; the process must end with 0.
+    void closeAndExpectExit(Process& p) {
+        ASSERT_NE(window, 0u);
+        x.close(window);
+        EXPECT_EQ(p.wait(15000), 0) << p.err();
+        EXPECT_EQ(x.count(TITLE), 0);
+    }
+
+    // Expects the program to fail at once: one line on stderr, status 1, no
+    // window, nothing on stdout but `out`.
+    void expectRefused(Process& p, const std::string& err, const std::string& out = "") {
+        EXPECT_EQ(p.wait(15000), 1);
+        EXPECT_EQ(p.err(), err + "\n");
+        EXPECT_EQ(p.out(), out);
+        EXPECT_EQ(x.count(TITLE), 0);
+    }
+
+    xtest::Connection x;
+    Window window = 0;
+};
+
+void expectDots(const Image& im, const std::vector<std::pair<float, float>>& pts) {
+    ASSERT_FALSE(im.empty());
+    const Framing f = framingOf(pts, im.width, im.height);
+    for (const auto& p : pts) {
+        EXPECT_TRUE(xtest::redDotAt(im, f, p.first, p.second)) << p.first << "," << p.second;
+    }
+}
+
+}  // namespace
+
+TEST_F(ProgramTest, FixedFileProgramsShowTheirDataAndEndWhenClosed) {
+    for (const std::string name : {"tovrin1", "srce", "viroda"}) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        const std::string text = dataFile(name + ".txt");
+        dir.write(name + ".txt", text);
+        Process p(program(name), {}, dir.path());
+        p.write("");
+        const Image im = shot(p);
+        expectDots(im, pointsOf(text));
+        closeAndExpectExit(p);
+        EXPECT_EQ(p.out(), "");
+        EXPECT_EQ(p.err(), "");
+    }
+}
+
+TEST_F(ProgramTest, KalveraTypedPointsWithTheExactDialogue) {
+    TempDir dir;
+    Process p(program("Kalvera"), {}, dir.path());
+    p.write("u\n3\n0 0\n4 0\n0 3\n");
+    const Image im = shot(p);
+    expectDots(im, {{0, 0}, {4, 0}, {0, 3}});
+    closeAndExpectExit(p);
+    EXPECT_EQ(p.out(), Q + "Unesi broj tacaka: \nUnesi koordinate tacki: \nx:y:x:y:x:y:");
+    EXPECT_EQ(p.err(), "");
+}
+
+TEST_F(ProgramTest, KalveraPromptsArriveBeforeItReads) {
+    // Answer each prompt only after it has been seen on the pipe.
+    TempDir dir;
+    Process p(program("Kalvera"), {}, dir.path());
+    auto waitOut = [&](const std::string& expected) {
+        for (int i = 0; i < 1000 && p.out() != expected; ++i) {
+            usleep(5000);
+        }
+        EXPECT_EQ(p.out(), expected);
+    };
+    waitOut(Q);
+    p.write("u\n", false);
+    waitOut(Q + "Unesi broj tacaka: \n");
+    p.write("1\n", false);
+    waitOut(Q + "Unesi broj tacaka: \nUnesi koordinate tacki: \nx:");
+    p.write("2\n", false);
+    waitOut(Q + "Unesi broj tacaka: \nUnesi koordinate tacki: \nx:y:");
+    p.write("3\n");
+    const Image im = shot(p);
+    // One point: its box is (0, 0)-(2, 3), so it shows.
+    expectDots(im, {{2, 3}});
+    closeAndExpectExit(p);
+}
+
+TEST_F(ProgramTest, KalveraRefusesUpperCaseAndReadsANamedFile) {
+    TempDir dir;
+    dir.write("tri.txt", "3\n0 0\n4 0\n0 3\n");
+    Process p(program("Kalvera"), {}, dir.path());
+    p.write("U\nF\nx\nf\ntri.txt\n");
+    const Image im = shot(p);
+    expectDots(im, {{0, 0}, {4, 0}, {0, 3}});
+    closeAndExpectExit(p);
+    // Each wrong character, line breaks included, asks again.
+    EXPECT_EQ(p.out(), Q + Q + Q + Q + Q + Q + Q + "Unesite ime fajla\n");
+}
+
+TEST_F(ProgramTest, KalveraAsksAgainAfterAWrongAnswer) {
+    TempDir dir;
+    Process p(program("Kalvera"), {}, dir.path());
+    p.write("u\n-2\n2\n1 1\nq 9\n6\n5\n");
+    shot(p);
+    closeAndExpectExit(p);
+    EXPECT_EQ(p.err(), "Kalvera: broj tacaka ne moze biti negativan: '-2'\n"
+                       "Kalvera: koordinata nije broj: 'q'\n");
+    EXPECT_EQ(p.out(), Q + "Unesi broj tacaka: \nUnesi broj tacaka: \nUnesi koordinate tacki: \n"
+                           "x:y:x:x:y:");
+}
+
+TEST_F(ProgramTest, BadFilesAreRefusedWithOneLineAndNoWindow) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "srce: srce.txt:1: nedostaje broj tacaka"},
+        {"x\n", "srce: srce.txt:1: broj tacaka nije ceo broj: 'x'"},
+        {"-4\n", "srce: srce.txt:1: broj tacaka ne moze biti negativan: '-4'"},
+        {"120\n", "srce: srce.txt:1: broj tacaka je veci od 99: '120'"},
+        {"2\n1 2\n3 y\n", "srce: srce.txt:3: koordinata nije broj: 'y'"},
+        {"2\n1 2\ninf 3\n", "srce: srce.txt:3: koordinata nije konacan broj: 'inf'"},
+        {"2\n1 2\n3 4\n5\n", "srce: srce.txt:4: nepotpun par koordinata: x = '5' nema y"},
+        {"3\n1 2\n3 4\n", "srce: srce.txt:3: fajl ima 2 parova koordinata, a broj tacaka je 3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        TempDir dir;
+        dir.write("srce.txt", c.first);
+        Process p(program("srce"), {}, dir.path());
+        p.write("");
+        expectRefused(p, c.second);
+    }
+    TempDir empty;
+    Process p(program("tovrin1"), {}, empty.path());
+    p.write("");
+    expectRefused(p, "tovrin1: tovrin1.txt: fajl ne moze da se otvori (No such file or directory)");
+}
+
+TEST_F(ProgramTest, KalveraEndsOnTheEndOfInputAndOnABadFile) {
+    TempDir dir;
+    {
+        Process p(program("Kalvera"), {}, dir.path());
+        p.write("");
+        expectRefused(p, "Kalvera: neocekivan kraj standardnog ulaza", Q);
+    }
+    {
+        Process p(program("Kalvera"), {}, dir.path());
+        p.write("u\n2\n1 1\n");
+        expectRefused(p, "Kalvera: neocekivan kraj standardnog ulaza",
+                      Q + "Unesi broj tacaka: \nUnesi koordinate tacki: \nx:y:x:");
+    }
+    {
+        Process p(program("Kalvera"), {}, dir.path());
+        p.write("f\nnema.txt\n");
+        expectRefused(p, "Kalvera: nema.txt: fajl ne moze da se otvori (No such file or directory)",
+                      Q + "Unesite ime fajla\n");
+    }
+    {
+        dir.write("los.txt", "1\n1 2 3\n");
+        Process p(program("Kalvera"), {}, dir.path());
+        p.write("f los.txt");
+        expectRefused(p, "Kalvera: los.txt:2: nepotpun par koordinata: x = '3' nema y",
+                      Q + "Unesite ime fajla\n");
+    }
+}
+
+TEST_F(ProgramTest, AnEmptySceneOpensTheWindowWithTheBackgroundOnly) {
+    TempDir dir;
+    dir.write("viroda.txt", "0\n");
+    Process p(program("viroda"), {}, dir.path());
+    p.write("");
+    const Image im = shot(p);
+    ASSERT_FALSE(im.empty());
+    int beige = 0;
+    for (int y = 0; y < im.height; ++y) {
+        for (int col = 0; col < im.width; ++col) {
+            beige += xtest::isBeige(im.at(col, y)) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(beige, im.width * im.height);
+    closeAndExpectExit(p);
+}

@@ -1,0 +1,211 @@
+// The drawing in a real window: Xvfb with Mesa's software OpenGL.  The window
+// is opened with the same setup code as the programs', the scene is filled
+// with known primitives, and the pixels are read back.
+#include <gtest/gtest.h>
+// X and GL headers after GoogleTest: Xlib's macros (None, Bool) clash with it.
+#include <GL/freeglut.h>
+#include <GL/glx.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <unistd.h>
+
+#include "render/graphics.h"
+#include "scene/scene.h"
+#include "support/fresh_scene.h"
+#include "support/picture.h"
+
+using namespace geometrija;
+using xtest::Framing;
+using xtest::Image;
+
+namespace {
+
+// Resizes the real window and waits until the server has done it.
+void resizeWindow(int w, int h) {
+    glutReshapeWindow(w, h);
+    for (int i = 0; i < 200; ++i) {
+        glutMainLoopEvent();
+        if (glutGet(GLUT_WINDOW_WIDTH) == w && glutGet(GLUT_WINDOW_HEIGHT) == h) {
+            return;
+        }
+    }
+    FAIL() << "the window did not take the size " << w << "x" << h;
+}
+
+// Fits the camera to the scene as the programs do, lets reshape and display
+// run for the window's size, and reads the window back from the X server,
+// through the connection that drew it, so that the swap has landed.
+Image draw(int w = 1024, int h = 700) {
+    resizeWindow(w, h);
+    fitCamera();
+    reshape(w, h);
+    display();
+    glFinish();
+    Display* d = glXGetCurrentDisplay();
+    XSync(d, False);
+    return xtest::captureWindow(d, glXGetCurrentDrawable());
+}
+
+class RenderTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "these tests need an X server (Xvfb)";
+        static char name[] = "test_render";
+        static char* argv[] = {name, nullptr};
+        int argc = 1;
+        openWindow(argc, argv);
+        // GLUT needs the callbacks to process the window's events.
+        glutDisplayFunc(display);
+        glutReshapeFunc(reshape);
+        // Let the server map the window before anything is read from it.
+        Display* d = glXGetCurrentDisplay();
+        for (int i = 0; i < 500; ++i) {
+            glutMainLoopEvent();
+            XWindowAttributes a;
+            if (XGetWindowAttributes(d, glXGetCurrentDrawable(), &a) && a.map_state == IsViewable) {
+                return;
+            }
+            usleep(10000);
+        }
+        FAIL() << "the window was never mapped";
+    }
+    void SetUp() override { xtest::freshScene(); }
+};
+
+int count(const Image& im, int r, int g, int b) {
+    int n = 0;
+    for (int y = 0; y < im.height; ++y) {
+        for (int x = 0; x < im.width; ++x) {
+            n += xtest::near(im.at(x, y), r, g, b) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
+TEST_F(RenderTest, PointsAreRedDotsWhereTheCameraRulePutsThem) {
+    const float pts[][2] = {{0, 0}, {10, 0}, {10, 10}, {3, 7}, {0, 10}};
+    for (const auto& p : pts) {
+        addPoint(Tacka(p[0], p[1]), 0);
+    }
+    const Image im = draw();
+    const Framing f(0, 0, 10, 10, 1024, 700);
+    EXPECT_TRUE(xtest::isBeige(im.at(0, 0)));
+    EXPECT_TRUE(xtest::isBeige(im.at(1023, 699)));
+    for (const auto& p : pts) {
+        EXPECT_TRUE(xtest::redDotAt(im, f, p[0], p[1])) << p[0] << "," << p[1];
+    }
+    EXPECT_EQ(count(im, 255, 0, 0), 5 * 16);
+    // Nothing but the background and the dots.
+    EXPECT_EQ(count(im, 230, 230, 204), 1024 * 700 - 5 * 16);
+}
+
+TEST_F(RenderTest, SegmentsAreBlackWithTheirEndDotsCoveredByThePoints) {
+    addSegment(Duz(Tacka(0, 0), Tacka(4, 0)), 9);
+    addSegment(Duz(Tacka(0, 0), Tacka(0, 3)), 9);
+    addPoint(Tacka(0, 0), 0);
+    addPoint(Tacka(4, 0), 0);
+    addPoint(Tacka(0, 3), 0);
+    const Image im = draw();
+    const Framing f(0, 0, 4, 3, 1024, 700);
+    EXPECT_TRUE(xtest::redDotAt(im, f, 0, 0));
+    EXPECT_TRUE(xtest::redDotAt(im, f, 4, 0));
+    EXPECT_TRUE(xtest::redDotAt(im, f, 0, 3));
+    // Along the horizontal side, away from the dots, the line is black and
+    // one pixel wide.
+    const int row0 = static_cast<int>(std::floor(f.row(0)));
+    for (double x : {0.5, 1.0, 2.0, 3.0, 3.5}) {
+        const int col = static_cast<int>(f.column(x));
+        int black = 0;
+        for (int r = row0 - 4; r <= row0 + 4; ++r) {
+            black += xtest::isBlack(im.at(col, r)) ? 1 : 0;
+        }
+        EXPECT_EQ(black, 1) << x;
+    }
+    const int col0 = static_cast<int>(std::floor(f.column(0)));
+    EXPECT_GE(xtest::countAround(im, col0, static_cast<int>(f.row(1.5)), 3, 0, 0, 0), 1);
+    // The segments' own black end dots lie under the red ones: no black pixel
+    // right at an end.
+    const double ends[][2] = {{0, 0}, {4, 0}, {0, 3}};
+    for (const auto& e : ends) {
+        const int c = static_cast<int>(std::floor(f.column(e[0])));
+        const int r = static_cast<int>(std::floor(f.row(e[1])));
+        EXPECT_EQ(xtest::countAround(im, c, r, 1, 0, 0, 0), 0) << e[0] << "," << e[1];
+    }
+}
+
+TEST_F(RenderTest, LinesAndCirclesInTheirColours) {
+    // The box (0,0)-(10,10) comes from two points; the line leaves it alone.
+    addPoint(Tacka(0, 0), 0);
+    addPoint(Tacka(10, 10), 0);
+    addLine(Prava(Tacka(5, 5), Tacka(1, 0)), 7);  // purple, horizontal through y = 5
+    Krug k;
+    k.center = Tacka(5, 5);
+    k.radius = 3;
+    k.color = 9;
+    addCircle(k, 1);  // green
+    const Image im = draw();
+    const Framing f(0, 0, 10, 10, 1024, 700);
+    const int lineRow = static_cast<int>(f.row(5));
+    // The line runs across the whole window (its drawn ends are 100 units off),
+    // over the circle where they cross.
+    for (int col : {1, 200, 512, 1022}) {
+        EXPECT_GE(xtest::countAround(im, col, lineRow, 1, 128, 0, 128), 1) << col;
+    }
+    for (double a = 0.3; a < 6.2; a += 0.7) {
+        const int c = static_cast<int>(f.column(5 + 3 * std::cos(a)));
+        const int r = static_cast<int>(f.row(5 + 3 * std::sin(a)));
+        EXPECT_GE(xtest::countAround(im, c, r, 2, 0, 255, 0), 1) << a;
+    }
+    // Inside and outside the circle, off the line: background.
+    EXPECT_TRUE(xtest::isBeige(im.at(static_cast<int>(f.column(5)), static_cast<int>(f.row(6)))));
+    EXPECT_TRUE(xtest::isBeige(im.at(static_cast<int>(f.column(9)), static_cast<int>(f.row(8.5)))));
+    EXPECT_TRUE(xtest::redDotAt(im, f, 0, 0));
+    EXPECT_TRUE(xtest::redDotAt(im, f, 10, 10));
+}
+
+TEST_F(RenderTest, ATallerOrWiderWindowKeepsThePictureUndistorted) {
+    const float pts[][2] = {{0, 0}, {8, 0}, {8, 8}, {0, 8}, {4, 2}};
+    for (const auto& p : pts) {
+        addPoint(Tacka(p[0], p[1]), 0);
+    }
+    for (const auto& size : {std::pair<int, int>{1024, 700}, {700, 900}, {1150, 500}}) {
+        const Image im = draw(size.first, size.second);
+        const Framing f(0, 0, 8, 8, size.first, size.second);
+        for (const auto& p : pts) {
+            EXPECT_TRUE(xtest::redDotAt(im, f, p[0], p[1]))
+                << size.first << "x" << size.second << " " << p[0] << "," << p[1];
+        }
+        // The square stays a square: as many pixels per unit across as up.
+        EXPECT_NEAR(f.column(8) - f.column(0), f.row(0) - f.row(8), 1e-9);
+    }
+}
+
+TEST_F(RenderTest, ScenesOutsideTheCameraRangeShowOnlyTheBackground) {
+    // One point: dist 0, nearer than the near plane.
+    addPoint(Tacka(0, 0), 0);
+    Image im = draw();
+    EXPECT_EQ(count(im, 230, 230, 204), 1024 * 700);
+    // A box of (0,0)-(600,100): dist 1200, beyond the far plane.
+    xtest::freshScene();
+    addPoint(Tacka(0, 0), 0);
+    addPoint(Tacka(600, 100), 0);
+    im = draw();
+    EXPECT_EQ(count(im, 230, 230, 204), 1024 * 700);
+    // The empty scene.
+    xtest::freshScene();
+    im = draw();
+    EXPECT_EQ(count(im, 230, 230, 204), 1024 * 700);
+}
+
+TEST_F(RenderTest, ACodeOutsideTheTableKeepsThePreviousColour) {
+    addPoint(Tacka(0, 0), 2);   // blue
+    addPoint(Tacka(10, 10), 12);  // no colour of its own: drawn blue too
+    const Image im = draw();
+    const Framing f(0, 0, 10, 10, 1024, 700);
+    const int c = static_cast<int>(std::floor(f.column(10)));
+    const int r = static_cast<int>(std::floor(f.row(10)));
+    EXPECT_EQ(xtest::countAround(im, c, r, 4, 0, 0, 255), 16);
+}
