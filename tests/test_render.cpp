@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "geometry/intersect.h"
 #include "render/graphics.h"
 #include "scene/scene.h"
 #include "support/fresh_scene.h"
@@ -208,4 +209,26 @@ TEST_F(RenderTest, ACodeOutsideTheTableKeepsThePreviousColour) {
     const int c = static_cast<int>(std::floor(f.column(10)));
     const int r = static_cast<int>(std::floor(f.row(10)));
     EXPECT_EQ(xtest::countAround(im, c, r, 4, 0, 0, 255), 16);
+}
+
+TEST_F(RenderTest, ABisectorShowsAsAPurpleLineThroughABlueMidpoint) {
+    addPoint(Tacka(0, 0), 0);
+    addPoint(Tacka(8, 4), 0);
+    Prava r;
+    addBisector(Tacka(0, 0), Tacka(8, 4), &r);  // midpoint (4, 2), direction (-4, 8)
+    const Image im = draw();
+    const Framing f(0, 0, 8, 4, 1024, 700);
+    const int c = static_cast<int>(std::floor(f.column(4)));
+    const int row = static_cast<int>(std::floor(f.row(2)));
+    EXPECT_EQ(xtest::countAround(im, c, row, 4, 0, 0, 255), 16);
+    // Along the bisector (4 - t, 2 + 2t), away from the midpoint: purple.
+    for (double t : {-1.5, -0.8, 0.5, 1.2}) {
+        const int col = static_cast<int>(f.column(4 - t));
+        const int r0 = static_cast<int>(f.row(2 + 2 * t));
+        EXPECT_GE(xtest::countAround(im, col, r0, 1, 128, 0, 128), 1) << t;
+    }
+    // Off the line, on the segment between the two points: background.
+    EXPECT_TRUE(xtest::isBeige(im.at(static_cast<int>(f.column(2)), static_cast<int>(f.row(1)))));
+    EXPECT_TRUE(xtest::redDotAt(im, f, 0, 0));
+    EXPECT_TRUE(xtest::redDotAt(im, f, 8, 4));
 }

@@ -1,0 +1,385 @@
+// Intersections, distance and the perpendicular constructions: the cases with
+// hand-derived results, then properties over many seeded random inputs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <sstream>
+
+#include "geometry/intersect.h"
+#include "scene/scene.h"
+#include "support/fresh_scene.h"
+
+using namespace geometrija;
+
+namespace {
+
+Prava line(float px, float py, float dx, float dy) { return Prava(Tacka(px, py), Tacka(dx, dy)); }
+Duz seg(float ax, float ay, float bx, float by) { return Duz(Tacka(ax, ay), Tacka(bx, by)); }
+
+// A result point that no routine would produce, to see whether it was touched.
+Tacka sentinel() {
+    Tacka t(-12345.5f, 777.25f);
+    t.color = 42;
+    return t;
+}
+
+bool sameBits(const Tacka& a, const Tacka& b) {
+    return std::memcmp(&a.x, &b.x, sizeof a.x) == 0 && std::memcmp(&a.y, &b.y, sizeof a.y) == 0 &&
+           a.color == b.color;
+}
+
+std::string hex(float v) {
+    std::ostringstream s;
+    s << std::hexfloat << v;
+    return s.str();
+}
+
+std::string describe(const Tacka& a, const Tacka& b, const Tacka& c, const Tacka& d) {
+    return "(" + hex(a.x) + "," + hex(a.y) + ") (" + hex(b.x) + "," + hex(b.y) + ") (" + hex(c.x) +
+           "," + hex(c.y) + ") (" + hex(d.x) + "," + hex(d.y) + ")";
+}
+
+struct Expect {
+    int code;
+    float x, y;
+};
+
+void expectLines(const Prava& a, const Prava& b, Expect e) {
+    Tacka r = sentinel();
+    const int code = intersectLines(a, b, &r);
+    EXPECT_EQ(code, e.code) << describe(a.point, a.dir, b.point, b.dir);
+    if (code == 1) {
+        EXPECT_EQ(r.x, e.x);
+        EXPECT_EQ(r.y, e.y);
+        EXPECT_EQ(r.color, 42);
+    } else {
+        EXPECT_TRUE(sameBits(r, sentinel()));
+    }
+}
+
+void expectSegments(const Duz& a, const Duz& b, Expect e) {
+    Tacka r = sentinel();
+    const int code = intersectSegments(a, b, &r);
+    EXPECT_EQ(code, e.code) << describe(a.start, a.end, b.start, b.end);
+    if (code == 1) {
+        EXPECT_EQ(r.x, e.x);
+        EXPECT_EQ(r.y, e.y);
+        EXPECT_EQ(r.color, 42);
+    } else {
+        EXPECT_TRUE(sameBits(r, sentinel()));
+    }
+}
+
+}  // namespace
+
+TEST(IntersectLines, CrossingParallelAndTheSameLine) {
+    expectLines(line(0, 0, 1, 0), line(2, -1, 0, 1), {1, 2, 0});
+    expectLines(line(0, 0, 1, 0), line(0, 1, 2, 0), {0, 0, 0});
+    expectLines(line(0, 0, 1, 0), line(5, 0, 3, 0), {2, 0, 0});
+    // Arguments are copies: the caller's lines stay as they were.
+    const Prava a = line(1, 2, 3, 4);
+    const Prava b = line(-1, 5, 2, -7);
+    Tacka r;
+    intersectLines(a, b, &r);
+    EXPECT_EQ(a.point.x, 1);
+    EXPECT_EQ(b.dir.y, -7);
+}
+
+TEST(IntersectLines, TheParallelThresholdIsAboutAFifthOfADegree) {
+    // sin^2 of the angle: 9e-6 is under 1e-5 (parallel), 1.6e-5 is over.
+    expectLines(line(0, 0, 1, 0), line(0, 1, 1, 0.003f), {0, 0, 0});
+    expectLines(line(0, 0, 1, 0), line(0, 1, 1, 0.004f), {1, -249.99998f, 0});
+    // The point is t * d1 + P1 with t = num / den each rounded to float.
+    const float den = static_cast<float>(1.0 * 0.004f);
+    const float t = static_cast<float>(-1.0 / den);
+    EXPECT_EQ(-249.99998f, static_cast<float>(t * 1.0 + 0));
+}
+
+TEST(IntersectLines, TheZeroOrTwoDecisionIsAngularAndWeightedByTheFirstLength) {
+    // The same direction through points 0.01 apart: seen steeply apart (0),
+    // or nearly along the line from 1000 units away (2).
+    expectLines(line(0, 0, 1, 0), line(0, 0.01f, 1, 0), {0, 0, 0});
+    expectLines(line(0, 0, 1, 0), line(1000, 0.01f, 1, 0), {2, 0, 0});
+    // num is formed with the second direction, weighed with the first's length.
+    expectLines(line(0, 0, 1000, 0), line(0, 0.0001f, 1, 0), {2, 0, 0});
+    expectLines(line(0, 0, 1, 0), line(0, 0.0001f, 1000, 0), {0, 0, 0});
+}
+
+TEST(IntersectLines, ZeroDirections) {
+    // A zero first direction: 0 when PQ x d2 is non-zero, 2 when it is zero.
+    expectLines(line(0, 0, 0, 0), line(0, 1, 1, 0), {0, 0, 0});
+    expectLines(line(0, 0, 0, 0), line(3, 0, 1, 0), {2, 0, 0});
+    // A zero second direction always gives 2: num is 0 then.
+    expectLines(line(0, 0, 1, 0), line(0, 5, 0, 0), {2, 0, 0});
+    expectLines(line(0, 0, 0, 0), line(7, 9, 0, 0), {2, 0, 0});
+}
+
+TEST(IntersectLines, NanFailsEveryTest) {
+    const float nan = std::nanf("");
+    // The crossing test fails, then the 0 test fails too: 2, untouched.
+    expectLines(line(0, 0, nan, 0), line(0, 1, 0, 1), {2, 0, 0});
+    // A NaN point with crossing directions: code 1, the NaN carried into x only.
+    Tacka r = sentinel();
+    EXPECT_EQ(intersectLines(line(nan, 0, 1, 0), line(0, 1, 0, 1), &r), 1);
+    EXPECT_TRUE(std::isnan(r.x));
+    EXPECT_TRUE(std::isnan(r.y));  // t = num / den is NaN as well
+    EXPECT_EQ(r.color, 42);
+}
+
+TEST(IntersectSegments, CrossingAndTouching) {
+    expectSegments(seg(0, 0, 2, 2), seg(0, 2, 2, 0), {1, 1, 1});
+    expectSegments(seg(0, 0, 2, 0), seg(1, 0, 1, 2), {1, 1, 0});
+    expectSegments(seg(0, 0, 2, 0), seg(2, 0, 3, 1), {1, 2, 0});  // both ends included
+    expectSegments(seg(0, 0, 1, 1), seg(3, 0, 2, 1), {0, 0, 0});  // lines cross outside
+    expectSegments(seg(0, 0, 2, 0), seg(0, 1, 2, 1), {0, 0, 0});  // distinct parallel lines
+}
+
+TEST(IntersectSegments, CollinearSegmentsAreComparedByTheirExtents) {
+    expectSegments(seg(0, 0, 2, 0), seg(1, 0, 3, 0), {2, 0, 0});
+    expectSegments(seg(0, 0, 1, 0), seg(2, 0, 3, 0), {0, 0, 0});
+    expectSegments(seg(0, 0, 4, 0), seg(1, 0, 2, 0), {2, 0, 0});  // containing
+    expectSegments(seg(1, 0, 2, 0), seg(0, 0, 4, 0), {2, 0, 0});  // contained
+    expectSegments(seg(2, 0, 0, 0), seg(3, 0, 1, 0), {2, 0, 0});  // reversed ends
+    expectSegments(seg(3, 0, 4, 0), seg(0, 0, 1, 0), {0, 0, 0});  // second wholly before
+}
+
+TEST(IntersectSegments, SharedEndpointsAreAsymmetric) {
+    expectSegments(seg(0, 0, 1, 0), seg(1, 0, 2, 0), {0, 0, 0});
+    expectSegments(seg(1, 0, 2, 0), seg(0, 0, 1, 0), {2, 0, 0});
+}
+
+TEST(IntersectSegments, VerticalAndZeroLengthSegmentsAreComparedAlongY) {
+    expectSegments(seg(0, 0, 0, 2), seg(0, 1, 0, 3), {2, 0, 0});
+    expectSegments(seg(0, 0, 0, 1), seg(0, 2, 0, 3), {0, 0, 0});
+    expectSegments(seg(5, 5, 5, 5), seg(0, 0, 10, 0), {0, 0, 0});
+    expectSegments(seg(5, 5, 5, 5), seg(0, 0, 0, 10), {2, 0, 0});
+    expectSegments(seg(0, 0, 2, 0), seg(1, 0, 1, 0), {2, 0, 0});
+    // The exchanges happen on copies only.
+    const Duz a = seg(0, 0, 0, 2);
+    const Duz b = seg(0, 3, 0, 1);
+    Tacka r;
+    intersectSegments(a, b, &r);
+    EXPECT_EQ(a.end.y, 2);
+    EXPECT_EQ(b.start.y, 3);
+}
+
+TEST(Distance, ExactValuesAndSymmetry) {
+    EXPECT_EQ(distance(Tacka(0, 0), Tacka(3, 4)), 5);
+    EXPECT_EQ(distance(Tacka(1.5f, -2), Tacka(1.5f, -2)), 0);
+    Tacka a(1, 1);
+    a.color = 3;
+    EXPECT_EQ(distance(a, Tacka(4, 5)), 5);  // colours play no part
+    // The differences are not rounded to float before squaring.
+    const Tacka p(1e8f, 0);
+    const Tacka q(1e8f + 8, 1);
+    EXPECT_EQ(distance(p, q), static_cast<float>(std::sqrt(static_cast<double>(static_cast<float>(65.0)))));
+}
+
+TEST(Constructions, NormalTurnsTheDirectionAQuarterAndKeepsTheResultsColours) {
+    xtest::freshScene();
+    Prava r;
+    r.color = 4;
+    r.dir.color = 6;
+    addNormal(Tacka(1, 2), line(9, 9, 3, 4), &r);
+    EXPECT_EQ(r.point.x, 1);
+    EXPECT_EQ(r.point.y, 2);
+    EXPECT_EQ(r.dir.x, -4);
+    EXPECT_EQ(r.dir.y, 3);
+    EXPECT_EQ(r.color, 4);
+    EXPECT_EQ(r.dir.color, 6);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines.back().color, 7);
+    EXPECT_EQ(lines.back().dir.x, -4);
+    EXPECT_TRUE(points.empty());
+    EXPECT_EQ(minCorner.x, 1024);  // lines leave the box alone
+    EXPECT_EQ(maxCorner.x, 0);
+}
+
+TEST(Constructions, BisectorAddsTheBlueMidpointThenThePurpleLine) {
+    xtest::freshScene();
+    Prava r;
+    addBisector(Tacka(1, 1), Tacka(3, 2), &r);
+    ASSERT_EQ(points.size(), 1u);
+    EXPECT_EQ(points.front().x, 2);
+    EXPECT_EQ(points.front().y, 1.5f);
+    EXPECT_EQ(points.front().color, 2);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines.front().point.x, 2);
+    EXPECT_EQ(lines.front().point.y, 1.5f);
+    EXPECT_EQ(lines.front().dir.x, -1);
+    EXPECT_EQ(lines.front().dir.y, 2);
+    EXPECT_EQ(lines.front().color, 7);
+    EXPECT_EQ(r.dir.x, -1);
+    // The box grows by the midpoint only.
+    EXPECT_EQ(minCorner.x, 2);
+    EXPECT_EQ(minCorner.y, 1.5f);
+    EXPECT_EQ(maxCorner.x, 2);
+    EXPECT_EQ(maxCorner.y, 1.5f);
+}
+
+// ---- Properties over seeded random inputs --------------------------------
+
+namespace {
+
+constexpr double FLOAT_EPS = 1.0 / (1 << 24);  // half an ulp of 1 in float
+
+// Kinds of input: ordinary small coordinates, tiny and huge magnitudes, exact
+// duplicates and near-parallel directions.
+class Inputs {
+public:
+    explicit Inputs(unsigned seed) : rng_(seed) {}
+
+    float coordinate(double scale) { return static_cast<float>(uniform(-scale, scale)); }
+
+    double uniform(double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng_); }
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+
+    // Two lines (or their endpoints) of one of the kinds.  Returns false for
+    // coordinates so tiny that float products underflow into subnormals,
+    // where no bound relative to the magnitudes holds.
+    bool pair(Tacka& p1, Tacka& d1, Tacka& p2, Tacka& d2) {
+        const double scales[] = {10, 1e-15, 1e15, 1, 1e-21};
+        const double s = scales[pick(5)];
+        p1 = Tacka(coordinate(s), coordinate(s));
+        d1 = Tacka(coordinate(s), coordinate(s));
+        p2 = Tacka(coordinate(s), coordinate(s));
+        d2 = Tacka(coordinate(s), coordinate(s));
+        switch (pick(5)) {
+            case 0:  // exact duplicates
+                p2 = p1;
+                d2 = d1;
+                break;
+            case 1: {  // near-parallel: d1 turned by a tiny angle, rescaled
+                const double a = uniform(-0.01, 0.01);
+                const double k = uniform(0.1, 10);
+                d2 = Tacka(static_cast<float>(k * (d1.x * std::cos(a) - d1.y * std::sin(a))),
+                           static_cast<float>(k * (d1.x * std::sin(a) + d1.y * std::cos(a))));
+                break;
+            }
+            case 2:  // the second point on the first line, roughly
+                p2 = Tacka(static_cast<float>(p1.x + 0.5 * d1.x), static_cast<float>(p1.y + 0.5 * d1.y));
+                break;
+            default:
+                break;
+        }
+        return s > 1e-18;
+    }
+
+private:
+    std::mt19937 rng_;
+};
+
+long double crossL(long double ux, long double uy, long double vx, long double vy) {
+    return ux * vy - uy * vx;
+}
+
+// Distance of (x, y) from the line through p with direction d, in long double.
+long double offLine(long double x, long double y, const Tacka& p, const Tacka& d) {
+    const long double len = std::sqrt(static_cast<long double>(d.x) * d.x + static_cast<long double>(d.y) * d.y);
+    return std::fabs(crossL(x - p.x, y - p.y, d.x, d.y)) / len;
+}
+
+long double mag(const Tacka& t) { return std::fabs(static_cast<long double>(t.x)) + std::fabs(static_cast<long double>(t.y)); }
+
+}  // namespace
+
+TEST(IntersectProperties, LinesPointsLieOnBothAndTwoOnlyForOneCarrier) {
+    Inputs in(20261208);
+    int counts[3] = {0, 0, 0};
+    for (int i = 0; i < 200000; ++i) {
+        Tacka p1, d1, p2, d2;
+        const bool normal = in.pair(p1, d1, p2, d2);
+        Tacka r = sentinel();
+        const int code = intersectLines(Prava(p1, d1), Prava(p2, d2), &r);
+        ASSERT_TRUE(code >= 0 && code <= 2);
+        ++counts[code];
+        const std::string input = describe(p1, d1, p2, d2);
+        if (code != 1) {
+            ASSERT_TRUE(sameBits(r, sentinel())) << input;
+        }
+        if (code == 1 && normal) {
+            ASSERT_EQ(r.color, 42);
+            // Every rounding is relative to the magnitudes involved: bound the
+            // error by a few float ulps of their sum.
+            const long double t = (static_cast<long double>(r.x) - p1.x) / (d1.x != 0 ? d1.x : 1);
+            const long double size = mag(p1) + mag(p2) + mag(Tacka(r.x, r.y)) +
+                                     std::fabs(t) * mag(d1);
+            const long double bound = 16 * FLOAT_EPS * size;
+            ASSERT_LE(offLine(r.x, r.y, p1, d1), bound) << input;
+            ASSERT_LE(offLine(r.x, r.y, p2, d2), bound) << input;
+        }
+        if (code == 2) {
+            // The directions are parallel within the tolerance, and the second
+            // point is seen along the carrier from the first (weighted by the
+            // ratio of the directions' lengths, as the test is built).
+            const long double l1 = static_cast<long double>(d1.x) * d1.x + static_cast<long double>(d1.y) * d1.y;
+            const long double l2 = static_cast<long double>(d2.x) * d2.x + static_cast<long double>(d2.y) * d2.y;
+            const long double c = crossL(d1.x, d1.y, d2.x, d2.y);
+            ASSERT_LE(c * c, 1.001e-5L * l1 * l2 + 1e-60L) << input;
+            const long double qx = static_cast<long double>(p2.x) - p1.x;
+            const long double qy = static_cast<long double>(p2.y) - p1.y;
+            const long double n = crossL(qx, qy, d2.x, d2.y);
+            ASSERT_LE(n * n, 1.001e-5L * l1 * (qx * qx + qy * qy) + 1e-60L) << input;
+        }
+    }
+    // Every kind of result was reached.
+    EXPECT_GT(counts[0], 1000);
+    EXPECT_GT(counts[1], 1000);
+    EXPECT_GT(counts[2], 1000);
+}
+
+TEST(IntersectProperties, SegmentPointsLieInsideBothSegments) {
+    Inputs in(4242);
+    int counts[3] = {0, 0, 0};
+    for (int i = 0; i < 200000; ++i) {
+        Tacka a0, a1, b0, b1;
+        const bool normal = in.pair(a0, a1, b0, b1);
+        Tacka r = sentinel();
+        const int code = intersectSegments(Duz(a0, a1), Duz(b0, b1), &r);
+        ASSERT_TRUE(code >= 0 && code <= 2);
+        ++counts[code];
+        const std::string input = describe(a0, a1, b0, b1);
+        if (code != 1) {
+            ASSERT_TRUE(sameBits(r, sentinel())) << input;
+            continue;
+        }
+        ASSERT_EQ(r.color, 42);
+        if (!normal) {
+            continue;
+        }
+        const Tacka p(a1.x - a0.x, a1.y - a0.y);
+        const Tacka q(b1.x - b0.x, b1.y - b0.y);
+        const long double size = mag(a0) + mag(a1) + mag(b0) + mag(b1);
+        const long double bound = 16 * FLOAT_EPS * size;
+        ASSERT_LE(offLine(r.x, r.y, a0, p), bound) << input;
+        ASSERT_LE(offLine(r.x, r.y, b0, q), bound) << input;
+        // Inside each segment's box, within the same bound.
+        for (const Duz& s : {Duz(a0, a1), Duz(b0, b1)}) {
+            ASSERT_GE(r.x, std::fmin(s.start.x, s.end.x) - bound) << input;
+            ASSERT_LE(r.x, std::fmax(s.start.x, s.end.x) + bound) << input;
+            ASSERT_GE(r.y, std::fmin(s.start.y, s.end.y) - bound) << input;
+            ASSERT_LE(r.y, std::fmax(s.start.y, s.end.y) + bound) << input;
+        }
+    }
+    EXPECT_GT(counts[0], 1000);
+    EXPECT_GT(counts[1], 1000);
+    EXPECT_GT(counts[2], 100);
+}
+
+TEST(IntersectProperties, DistanceIsSymmetricWithExactlyTwoRoundings) {
+    Inputs in(99);
+    for (int i = 0; i < 200000; ++i) {
+        Tacka a, b, c, d;
+        in.pair(a, b, c, d);
+        const float expected = static_cast<float>(std::sqrt(static_cast<double>(static_cast<float>(
+            (static_cast<double>(b.x) - a.x) * (static_cast<double>(b.x) - a.x) +
+            (static_cast<double>(b.y) - a.y) * (static_cast<double>(b.y) - a.y)))));
+        const float ab = distance(a, b);
+        ASSERT_EQ(std::memcmp(&ab, &expected, sizeof ab), 0) << describe(a, b, c, d);
+        const float ba = distance(b, a);
+        ASSERT_EQ(std::memcmp(&ab, &ba, sizeof ab), 0) << describe(a, b, c, d);
+    }
+}
