@@ -10,21 +10,23 @@
 
 namespace geometrija {
 
-namespace {
-
-// Orders the pairs, hands them to the scene in red, triangulates, and gives
-// the thread to the graphics.  A[] lives in this frame for the rest of the
-// process, since the main loop does not return.
-int commonPhase(Par* a, int n, int argc, char** argv) {
+void buildScene(Par* a, int n, Tacka* A) {
     sortByX(a, n);
-    Tacka A[MAX_POINTS];
     for (int i = 0; i < n; ++i) {
         A[i].x = a[i].x;
         A[i].y = a[i].y;
         addPoint(A[i], 0);
     }
-    // May nudge some A[i].x; the scene already holds its own copies.
     triangulate(A, n);
+}
+
+namespace {
+
+// The scene, then the graphics for good.  A[] lives in this frame for the
+// rest of the process, since the main loop does not return.
+int commonPhase(Par* a, int n, int argc, char** argv) {
+    Tacka A[MAX_POINTS];
+    buildScene(a, n, A);
     startGraphics(argc, argv);
     return 0;
 }

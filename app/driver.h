@@ -1,7 +1,15 @@
 // The entries of the four programs: obtain the points, then the common phase.
 #pragma once
 
+#include "app/input.h"
+#include "geometry/primitives.h"
+
 namespace geometrija {
+
+// The common phase up to the window: orders the pairs, copies them into A
+// and adds them to the scene in red, then triangulates A (which may nudge
+// some A[i].x, never the scene's copies).
+void buildScene(Par* a, int n, Tacka* A);
 
 // Kalvera: the console dialogue, then the common phase.
 int runInteractive(int argc, char** argv);
