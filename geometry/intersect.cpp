@@ -7,58 +7,7 @@
 
 namespace geometrija {
 
-namespace {
-
-// Every expression is evaluated in double from float operands and rounded to
-// float where it is stored.
-
-// a - b, each component rounded to float.
-Tacka difference(const Tacka& a, const Tacka& b) {
-    return Tacka(static_cast<float>(static_cast<double>(a.x) - b.x),
-                 static_cast<float>(static_cast<double>(a.y) - b.y));
-}
-
-// u x v = u.x * v.y - u.y * v.x, rounded to float.
-float cross(const Tacka& u, const Tacka& v) {
-    return static_cast<float>(static_cast<double>(u.x) * v.y - static_cast<double>(u.y) * v.x);
-}
-
-// c^2 > eps * lengthA * lengthB, all in double, the right side multiplied
-// from left to right.  False when anything is NaN.
-bool exceedsTolerance(float c, float lengthA, float lengthB) {
-    return static_cast<double>(c) * c >
-           static_cast<double>(PARALLEL_EPSILON) * lengthA * static_cast<double>(lengthB);
-}
-
-// start + t * dir, each component rounded to float.
-void setAlong(const Tacka& start, const Tacka& dir, float t, Tacka* result) {
-    result->x = static_cast<float>(static_cast<double>(t) * dir.x + start.x);
-    result->y = static_cast<float>(static_cast<double>(t) * dir.y + start.y);
-}
-
-float quotient(float num, float den) {
-    return static_cast<float>(static_cast<double>(num) / den);
-}
-
-}  // namespace
-
-int intersectLines(Prava first, Prava second, Tacka* result) {
-    const Tacka PQ = difference(second.point, first.point);
-    const float num = cross(PQ, second.dir);
-    const float den = cross(first.dir, second.dir);
-    const float firstLength = first.dir.squaredLength();
-    if (exceedsTolerance(den, firstLength, second.dir.squaredLength())) {
-        setAlong(first.point, first.dir, quotient(num, den), result);
-        return ONE_POINT;
-    }
-    // Parallel.  num was formed with the second direction but is weighed
-    // against the first direction's length: the 0-or-2 decision depends on
-    // the ratio of the two lengths and on the angle of PQ to the lines.
-    if (exceedsTolerance(num, firstLength, PQ.squaredLength())) {
-        return NO_POINT;
-    }
-    return INFINITELY_MANY;
-}
+using namespace detail;
 
 int intersectSegments(Duz first, Duz second, Tacka* result) {
     Tacka a0 = first.start;

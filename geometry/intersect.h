@@ -18,6 +18,7 @@ constexpr int ONE_POINT = 1;        // only the result's x and y are written
 constexpr int INFINITELY_MANY = 2;  // result point untouched
 
 // The common point of two lines, sought as first.point + t * first.dir.
+// Defined below, inline: the triangulation calls it for every triple.
 int intersectLines(Prava first, Prava second, Tacka* result);
 
 // The common point of two segments (both ends included).  Collinear segments
@@ -38,5 +39,59 @@ void addNormal(Tacka point, Prava reference, Prava* result);
 // The perpendicular bisector of a and b: their midpoint is added to the scene
 // in blue (widening the box), then the line through it, as addNormal does.
 void addBisector(Tacka a, Tacka b, Prava* result);
+
+// The arithmetic shared by the intersection routines.
+namespace detail {
+
+// Every expression is evaluated in double from float operands and rounded to
+// float where it is stored.
+
+// a - b, each component rounded to float.
+inline Tacka difference(const Tacka& a, const Tacka& b) {
+    return Tacka(static_cast<float>(static_cast<double>(a.x) - b.x),
+                 static_cast<float>(static_cast<double>(a.y) - b.y));
+}
+
+// u x v = u.x * v.y - u.y * v.x, rounded to float.
+inline float cross(const Tacka& u, const Tacka& v) {
+    return static_cast<float>(static_cast<double>(u.x) * v.y - static_cast<double>(u.y) * v.x);
+}
+
+// c^2 > eps * lengthA * lengthB, all in double, the right side multiplied
+// from left to right.  False when anything is NaN.
+inline bool exceedsTolerance(float c, float lengthA, float lengthB) {
+    return static_cast<double>(c) * c >
+           static_cast<double>(PARALLEL_EPSILON) * lengthA * static_cast<double>(lengthB);
+}
+
+// start + t * dir, each component rounded to float.
+inline void setAlong(const Tacka& start, const Tacka& dir, float t, Tacka* result) {
+    result->x = static_cast<float>(static_cast<double>(t) * dir.x + start.x);
+    result->y = static_cast<float>(static_cast<double>(t) * dir.y + start.y);
+}
+
+inline float quotient(float num, float den) {
+    return static_cast<float>(static_cast<double>(num) / den);
+}
+
+}  // namespace detail
+
+inline int intersectLines(Prava first, Prava second, Tacka* result) {
+    const Tacka PQ = detail::difference(second.point, first.point);
+    const float num = detail::cross(PQ, second.dir);
+    const float den = detail::cross(first.dir, second.dir);
+    const float firstLength = first.dir.squaredLength();
+    if (detail::exceedsTolerance(den, firstLength, second.dir.squaredLength())) {
+        detail::setAlong(first.point, first.dir, detail::quotient(num, den), result);
+        return ONE_POINT;
+    }
+    // Parallel.  num was formed with the second direction but is weighed
+    // against the first direction's length: the 0-or-2 decision depends on
+    // the ratio of the two lengths and on the angle of PQ to the lines.
+    if (detail::exceedsTolerance(num, firstLength, PQ.squaredLength())) {
+        return NO_POINT;
+    }
+    return INFINITELY_MANY;
+}
 
 }  // namespace geometrija

@@ -165,9 +165,9 @@ TEST_F(TriangulateTest, TheScenesCopiesOfThePointsAreNeverNudged) {
 
 namespace {
 
-std::vector<Tacka> randomSet(std::mt19937& rng, int kind) {
+std::vector<Tacka> randomSet(std::mt19937& rng, int kind, int most) {
     auto uni = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
-    const int n = std::uniform_int_distribution<int>(3, 40)(rng);
+    const int n = std::uniform_int_distribution<int>(3, most)(rng);
     std::vector<Tacka> pts;
     switch (kind) {
         case 0:  // scattered
@@ -224,7 +224,7 @@ TEST_F(TriangulateTest, TheSameSegmentsAndNudgesAsTheStepByStepFormulas) {
     int nudgedSets = 0;
     for (int set = 0; set < 3000; ++set) {
         xtest::freshScene();
-        std::vector<Tacka> pts = randomSet(rng, set % 6);
+        std::vector<Tacka> pts = randomSet(rng, set % 6, set % 10 == 9 ? 99 : 40);
         const std::vector<Tacka> input = pts;
         std::vector<Tacka> plain = pts;
         const std::vector<Duz> expected = xtest::plainTriangulation(plain.data(), static_cast<int>(plain.size()));
