@@ -2,6 +2,8 @@
 // input and output, exit status and window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -261,4 +263,44 @@ TEST_F(ProgramTest, AnEmptySceneOpensTheWindowWithTheBackgroundOnly) {
     }
     EXPECT_EQ(beige, im.width * im.height);
     closeAndExpectExit(p);
+}
+
+TEST_F(ProgramTest, TheTriangulationsSidesAreDrawnWhereTheyBelongAndNowhereElse) {
+    // (0,0), (10,0), (10,10), (0,11): the circle through the first three
+    // leaves (0, 11) outside, so the diagonal runs from (0,0) to (10,10); the
+    // other diagonal is not a side.
+    TempDir dir;
+    Process p(program("Kalvera"), {}, dir.path());
+    p.write("u\n4\n0 0\n10 0\n10 10\n0 11\n");
+    const Image im = shot(p);
+    closeAndExpectExit(p);
+    const std::vector<std::pair<float, float>> pts = {{0, 0}, {10, 0}, {10, 10}, {0, 11}};
+    expectDots(im, pts);
+    ASSERT_FALSE(im.empty());
+    const Framing f = framingOf(pts, im.width, im.height);
+    const double sides[][4] = {{0, 0, 10, 0}, {10, 0, 10, 10}, {0, 0, 10, 10}, {10, 10, 0, 11}, {0, 0, 0, 11}};
+    for (const auto& s : sides) {
+        for (double u = 0.2; u < 0.85; u += 0.15) {
+            const int c = static_cast<int>(f.column(s[0] + u * (s[2] - s[0])));
+            const int r = static_cast<int>(f.row(s[1] + u * (s[3] - s[1])));
+            EXPECT_GE(xtest::countAround(im, c, r, 1, 0, 0, 0), 1) << s[0] << "," << s[1] << " " << u;
+        }
+    }
+    // Every black pixel lies on one of those sides (within 1.5 pixels).
+    int stray = 0;
+    for (int y = 0; y < im.height; ++y) {
+        for (int x = 0; x < im.width; ++x) {
+            if (!xtest::isBlack(im.at(x, y))) continue;
+            double best = 1e9;
+            for (const auto& s : sides) {
+                const double ax = f.column(s[0]), ay = f.row(s[1]), bx = f.column(s[2]), by = f.row(s[3]);
+                const double px = x + 0.5, py = y + 0.5;
+                double u = ((px - ax) * (bx - ax) + (py - ay) * (by - ay)) / ((bx - ax) * (bx - ax) + (by - ay) * (by - ay));
+                u = std::max(0.0, std::min(1.0, u));
+                best = std::min(best, std::hypot(px - ax - u * (bx - ax), py - ay - u * (by - ay)));
+            }
+            stray += best > 1.5 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(stray, 0);
 }
