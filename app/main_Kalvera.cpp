@@ -2,4 +2,6 @@
 // shows their triangulation.
 #include "app/driver.h"
 
-int main(int argc, char** argv) { return geometrija::runInteractive(argc, argv); }
+int main(int argc, char** argv) {
+    return geometrija::runInteractive(argc, argv);
+}

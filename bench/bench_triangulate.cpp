@@ -26,7 +26,8 @@ std::vector<Tacka> circle() {
     std::vector<Tacka> pts;
     for (int i = 0; i < 99; ++i) {
         const double a = 2 * 3.141592653589793 * i / 99;
-        pts.emplace_back(static_cast<float>(10 * std::cos(a)), static_cast<float>(10 * std::sin(a)));
+        pts.emplace_back(static_cast<float>(10 * std::cos(a)),
+                         static_cast<float>(10 * std::sin(a)));
     }
     return pts;
 }
@@ -50,15 +51,31 @@ void run(benchmark::State& state, const std::vector<Tacka>& input, Run triangula
     state.counters["sides"] = static_cast<double>(segments.size());
 }
 
-void project(Tacka* p, int n) { triangulate(p, n); }
-void plain(Tacka* p, int n) { benchmark::DoNotOptimize(xtest::plainTriangulation(p, n)); }
+void project(Tacka* p, int n) {
+    triangulate(p, n);
+}
+void plain(Tacka* p, int n) {
+    benchmark::DoNotOptimize(xtest::plainTriangulation(p, n));
+}
 
-void BM_Scattered(benchmark::State& s) { run(s, scattered(), project); }
-void BM_Circle(benchmark::State& s) { run(s, circle(), project); }
-void BM_Grid(benchmark::State& s) { run(s, grid(), project); }
-void BM_PlainScattered(benchmark::State& s) { run(s, scattered(), plain); }
-void BM_PlainCircle(benchmark::State& s) { run(s, circle(), plain); }
-void BM_PlainGrid(benchmark::State& s) { run(s, grid(), plain); }
+void BM_Scattered(benchmark::State& s) {
+    run(s, scattered(), project);
+}
+void BM_Circle(benchmark::State& s) {
+    run(s, circle(), project);
+}
+void BM_Grid(benchmark::State& s) {
+    run(s, grid(), project);
+}
+void BM_PlainScattered(benchmark::State& s) {
+    run(s, scattered(), plain);
+}
+void BM_PlainCircle(benchmark::State& s) {
+    run(s, circle(), plain);
+}
+void BM_PlainGrid(benchmark::State& s) {
+    run(s, grid(), plain);
+}
 
 }  // namespace
 

@@ -32,8 +32,8 @@ bool painted(Display* d, Window w) {
 
 // One run: the time in milliseconds from the start of `program` to its first
 // picture, or a negative value if it failed.
-double once(const xtest::Connection& x, const std::string& program, const std::vector<std::string>& args,
-            const std::string& dir) {
+double once(const xtest::Connection& x, const std::string& program,
+            const std::vector<std::string>& args, const std::string& dir) {
     const std::string title = "Geometrija - prikaz zadatka";
     const auto start = std::chrono::steady_clock::now();
     xtest::Process p(program, args, dir);
@@ -47,7 +47,8 @@ double once(const xtest::Connection& x, const std::string& program, const std::v
             return -1;
         }
     }
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     x.close(w);
     if (p.wait(10000) != 0) {
         return -1;
@@ -104,9 +105,11 @@ int main(int argc, char** argv) {
     for (std::size_t k = 0; k < programs.size(); ++k) {
         std::vector<double>& v = ms[k];
         std::sort(v.begin(), v.end());
-        const auto at = [&](double q) { return v[static_cast<std::size_t>(q * (v.size() - 1) + 0.5)]; };
-        std::printf("%-40s median %6.1f ms (quartiles %.1f, %.1f) over %d runs\n", argv[3 + k], at(0.5),
-                    at(0.25), at(0.75), runs);
+        const auto at = [&](double q) {
+            return v[static_cast<std::size_t>(q * (v.size() - 1) + 0.5)];
+        };
+        std::printf("%-40s median %6.1f ms (quartiles %.1f, %.1f) over %d runs\n", argv[3 + k],
+                    at(0.5), at(0.25), at(0.75), runs);
     }
     return 0;
 }

@@ -12,7 +12,9 @@ using namespace geometrija;
 
 namespace {
 
-Tacka point(const float* f) { return Tacka(f[0], f[1]); }
+Tacka point(const float* f) {
+    return Tacka(f[0], f[1]);
+}
 
 void check(int code, const Tacka& before, const Tacka& after) {
     if (code < 0 || code > 2) std::abort();

@@ -19,11 +19,14 @@ using namespace geometrija;
 
 namespace {
 
-bool same(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool same(float a, float b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 // An end of a side is an input point, possibly nudged in x: its y is the
 // point's, its x the original or one at most as far as the final nudge.
-bool isInputPoint(const Tacka& e, const std::vector<Tacka>& before, const std::vector<Tacka>& after) {
+bool isInputPoint(const Tacka& e, const std::vector<Tacka>& before,
+                  const std::vector<Tacka>& after) {
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (!same(e.y, before[i].y)) continue;
         if (same(e.x, before[i].x) || same(e.x, after[i].x) ||
@@ -41,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<Tacka> pts;
     if ((data[0] & 1) == 0) {
         for (std::size_t i = 1; i + 1 < size && pts.size() < 99; i += 2) {
-            pts.emplace_back(static_cast<std::int8_t>(data[i]) / 4.0f, static_cast<std::int8_t>(data[i + 1]) / 4.0f);
+            pts.emplace_back(static_cast<std::int8_t>(data[i]) / 4.0f,
+                             static_cast<std::int8_t>(data[i + 1]) / 4.0f);
         }
     } else {
         for (std::size_t i = 1; i + 8 <= size && pts.size() < 99; i += 8) {
@@ -55,19 +59,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     triangulate(pts.data(), static_cast<int>(pts.size()));
     if (segments.size() % 3 != 0) std::abort();
     for (const Duz& d : segments) {
-        if (d.color != 9 || !isInputPoint(d.start, before, pts) || !isInputPoint(d.end, before, pts)) {
+        if (d.color != 9 || !isInputPoint(d.start, before, pts) ||
+            !isInputPoint(d.end, before, pts)) {
             std::abort();
         }
     }
     if (pts.size() <= 30) {
         std::vector<Tacka> plain = before;
-        const std::vector<Duz> expected = xtest::plainTriangulation(plain.data(), static_cast<int>(plain.size()));
+        const std::vector<Duz> expected =
+            xtest::plainTriangulation(plain.data(), static_cast<int>(plain.size()));
         if (expected.size() != segments.size()) std::abort();
         std::size_t k = 0;
         for (const Duz& d : segments) {
             const Duz& e = expected[k++];
-            if (!same(d.start.x, e.start.x) || !same(d.start.y, e.start.y) || !same(d.end.x, e.end.x) ||
-                !same(d.end.y, e.end.y)) {
+            if (!same(d.start.x, e.start.x) || !same(d.start.y, e.start.y) ||
+                !same(d.end.x, e.end.x) || !same(d.end.y, e.end.y)) {
                 std::abort();
             }
         }

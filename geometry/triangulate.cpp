@@ -42,8 +42,7 @@ Prava bisector(const Tacka& a, const Tacka& b) {
 // vertex it started at, the one the radius is measured from.  Only when all
 // three fail (the three points are collinear within the tolerance, or two
 // of them coincide) is there no circle: false.
-bool circumcentre(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka& O,
-                  const Tacka*& from) {
+bool circumcentre(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka& O, const Tacka*& from) {
     const Tacka* const orders[3][3] = {{&P1, &P2, &P3}, {&P2, &P3, &P1}, {&P3, &P1, &P2}};
     for (const auto& v : orders) {
         const Prava n1 = bisector(*v[0], *v[1]);
@@ -65,7 +64,9 @@ double squaredInDouble(const Tacka& p, const Tacka& O) {
     return dx * dx + dy * dy;
 }
 
-bool sameXY(const Tacka& a, const Tacka& b) { return a.x == b.x && a.y == b.y; }
+bool sameXY(const Tacka& a, const Tacka& b) {
+    return a.x == b.x && a.y == b.y;
+}
 
 // The points' coordinates side by side, so that eight squared distances are
 // formed at once.  Kept equal to the points: a nudge updates it.
@@ -180,7 +181,9 @@ private:
 
     // A point equal to a vertex (a duplicate at another index included)
     // never counts.
-    bool isVertex(const Tacka& p) const { return sameXY(p, P1_) || sameXY(p, P2_) || sameXY(p, P3_); }
+    bool isVertex(const Tacka& p) const {
+        return sameXY(p, P1_) || sameXY(p, P2_) || sameXY(p, P3_);
+    }
 
     // One step of the point-by-point loop for a point that is not a vertex:
     // true when it counts as inside.
@@ -221,8 +224,7 @@ private:
 };
 
 // hasPointInCircumcircle with the columns of the same points at hand.
-int testTriple(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka* pts, int n,
-               Columns& c) {
+int testTriple(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka* pts, int n, Columns& c) {
     Tacka O;
     const Tacka* from = nullptr;
     if (!circumcentre(P1, P2, P3, O, from)) {
@@ -232,11 +234,12 @@ int testTriple(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka* pts, in
     return CircleTest(P1, P2, P3, O, *from).run(pts, n, c);
 }
 
-
 #if defined(__SSE2__)
 // Each lane rounded to float and back: the rounding that storing a float
 // performs (round to nearest, as every float conversion here), lane by lane.
-__m128d roundToFloat(__m128d v) { return _mm_cvtps_pd(_mm_cvtpd_ps(v)); }
+__m128d roundToFloat(__m128d v) {
+    return _mm_cvtps_pd(_mm_cvtpd_ps(v));
+}
 
 // The first construction of circumcentre() for the two triples (P1, P2, Q[0])
 // and (P1, P2, Q[1]) at once: the bisectors of P1P2 (n1, its squared
@@ -254,7 +257,8 @@ void centresFromFirst(const Tacka& P1, const Prava& n1, float l1, const Tacka Q[
     // n2 = bisector(P1, Q)
     const __m128d mx = roundToFloat(_mm_mul_pd(_mm_add_pd(p1x, qx), half));
     const __m128d my = roundToFloat(_mm_mul_pd(_mm_add_pd(p1y, qy), half));
-    const __m128d dx = roundToFloat(_mm_xor_pd(_mm_sub_pd(qy, p1y), _mm_set1_pd(-0.0)));  // exact negation
+    const __m128d dx =
+        roundToFloat(_mm_xor_pd(_mm_sub_pd(qy, p1y), _mm_set1_pd(-0.0)));  // exact negation
     const __m128d dy = roundToFloat(_mm_sub_pd(qx, p1x));
     // intersectLines(n1, n2)
     const __m128d d1x = _mm_set1_pd(n1.dir.x);
@@ -264,8 +268,7 @@ void centresFromFirst(const Tacka& P1, const Prava& n1, float l1, const Tacka Q[
     const __m128d num = roundToFloat(_mm_sub_pd(_mm_mul_pd(PQx, dy), _mm_mul_pd(PQy, dx)));
     const __m128d den = roundToFloat(_mm_sub_pd(_mm_mul_pd(d1x, dy), _mm_mul_pd(d1y, dx)));
     const __m128d l2 = roundToFloat(_mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy)));
-    const __m128d bound =
-        _mm_mul_pd(_mm_set1_pd(static_cast<double>(PARALLEL_EPSILON) * l1), l2);
+    const __m128d bound = _mm_mul_pd(_mm_set1_pd(static_cast<double>(PARALLEL_EPSILON) * l1), l2);
     const int crossing = _mm_movemask_pd(_mm_cmpgt_pd(_mm_mul_pd(den, den), bound));
     const __m128d t = roundToFloat(_mm_div_pd(num, den));
     const __m128d ox = _mm_add_pd(_mm_mul_pd(t, d1x), _mm_set1_pd(n1.point.x));

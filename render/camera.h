@@ -13,9 +13,9 @@ constexpr int WINDOW_X = 100;
 constexpr int WINDOW_Y = 50;
 constexpr const char* WINDOW_TITLE = "Geometrija - prikaz zadatka";
 
-constexpr float POINT_SIZE = 4.0f;       // drawn points and segment endpoints
-constexpr double LINE_EXTENT = 100;      // a line is drawn from point-100*dir to point+100*dir
-constexpr int CIRCLE_VERTICES = 100;     // vertices of a drawn circle
+constexpr float POINT_SIZE = 4.0f;    // drawn points and segment endpoints
+constexpr double LINE_EXTENT = 100;   // a line is drawn from point-100*dir to point+100*dir
+constexpr int CIRCLE_VERTICES = 100;  // vertices of a drawn circle
 constexpr double TWO_PI = 6.283185307179586;
 
 // The camera that is fitted once to the box: view centre (cx, cy), extents

@@ -15,8 +15,12 @@ namespace {
 
 // min(v, m) is m when m < v, else v; max(v, m) is m when v < m, else v.
 // A NaN v therefore replaces the corner; equal values keep it.
-float minOf(float v, float m) { return m < v ? m : v; }
-float maxOf(float v, float m) { return v < m ? m : v; }
+float minOf(float v, float m) {
+    return m < v ? m : v;
+}
+float maxOf(float v, float m) {
+    return v < m ? m : v;
+}
 
 void widen(float minX, float minY, float maxX, float maxY) {
     minCorner.x = minOf(minX, minCorner.x);

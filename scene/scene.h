@@ -12,10 +12,10 @@ namespace geometrija {
 extern Tacka minCorner;  // running minimum of x and of y; starts at (1024, 700)
 extern Tacka maxCorner;  // running maximum of x and of y; starts at (0, 0)
 
-extern std::list<Tacka> points;    // drawn last, on top
-extern std::list<Duz> segments;    // drawn third
-extern std::list<Prava> lines;     // drawn second
-extern std::list<Krug> circles;    // drawn first
+extern std::list<Tacka> points;  // drawn last, on top
+extern std::list<Duz> segments;  // drawn third
+extern std::list<Prava> lines;   // drawn second
+extern std::list<Krug> circles;  // drawn first
 
 // Each adder stores a copy with its outer colour set to `color`, appended at
 // the end of its list, and widens the box (lines leave it alone).

@@ -16,8 +16,12 @@ using namespace geometrija;
 
 namespace {
 
-Prava line(float px, float py, float dx, float dy) { return Prava(Tacka(px, py), Tacka(dx, dy)); }
-Duz seg(float ax, float ay, float bx, float by) { return Duz(Tacka(ax, ay), Tacka(bx, by)); }
+Prava line(float px, float py, float dx, float dy) {
+    return Prava(Tacka(px, py), Tacka(dx, dy));
+}
+Duz seg(float ax, float ay, float bx, float by) {
+    return Duz(Tacka(ax, ay), Tacka(bx, by));
+}
 
 // A result point that no routine would produce, to see whether it was touched.
 Tacka sentinel() {
@@ -175,7 +179,8 @@ TEST(Distance, ExactValuesAndSymmetry) {
     // The differences are not rounded to float before squaring.
     const Tacka p(1e8f, 0);
     const Tacka q(1e8f + 8, 1);
-    EXPECT_EQ(distance(p, q), static_cast<float>(std::sqrt(static_cast<double>(static_cast<float>(65.0)))));
+    EXPECT_EQ(distance(p, q),
+              static_cast<float>(std::sqrt(static_cast<double>(static_cast<float>(65.0)))));
 }
 
 TEST(Constructions, NormalTurnsTheDirectionAQuarterAndKeepsTheResultsColours) {
@@ -234,7 +239,9 @@ public:
 
     float coordinate(double scale) { return static_cast<float>(uniform(-scale, scale)); }
 
-    double uniform(double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng_); }
+    double uniform(double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(rng_);
+    }
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 
     // Two lines (or their endpoints) of one of the kinds.  Returns false for
@@ -260,7 +267,8 @@ public:
                 break;
             }
             case 2:  // the second point on the first line, roughly
-                p2 = Tacka(static_cast<float>(p1.x + 0.5 * d1.x), static_cast<float>(p1.y + 0.5 * d1.y));
+                p2 = Tacka(static_cast<float>(p1.x + 0.5 * d1.x),
+                           static_cast<float>(p1.y + 0.5 * d1.y));
                 break;
             default:
                 break;
@@ -278,11 +286,14 @@ long double crossL(long double ux, long double uy, long double vx, long double v
 
 // Distance of (x, y) from the line through p with direction d, in long double.
 long double offLine(long double x, long double y, const Tacka& p, const Tacka& d) {
-    const long double len = std::sqrt(static_cast<long double>(d.x) * d.x + static_cast<long double>(d.y) * d.y);
+    const long double len =
+        std::sqrt(static_cast<long double>(d.x) * d.x + static_cast<long double>(d.y) * d.y);
     return std::fabs(crossL(x - p.x, y - p.y, d.x, d.y)) / len;
 }
 
-long double mag(const Tacka& t) { return std::fabs(static_cast<long double>(t.x)) + std::fabs(static_cast<long double>(t.y)); }
+long double mag(const Tacka& t) {
+    return std::fabs(static_cast<long double>(t.x)) + std::fabs(static_cast<long double>(t.y));
+}
 
 }  // namespace
 
@@ -305,8 +316,8 @@ TEST(IntersectProperties, LinesPointsLieOnBothAndTwoOnlyForOneCarrier) {
             // Every rounding is relative to the magnitudes involved: bound the
             // error by a few float ulps of their sum.
             const long double t = (static_cast<long double>(r.x) - p1.x) / (d1.x != 0 ? d1.x : 1);
-            const long double size = mag(p1) + mag(p2) + mag(Tacka(r.x, r.y)) +
-                                     std::fabs(t) * mag(d1);
+            const long double size =
+                mag(p1) + mag(p2) + mag(Tacka(r.x, r.y)) + std::fabs(t) * mag(d1);
             const long double bound = 16 * FLOAT_EPS * size;
             ASSERT_LE(offLine(r.x, r.y, p1, d1), bound) << input;
             ASSERT_LE(offLine(r.x, r.y, p2, d2), bound) << input;
@@ -315,8 +326,10 @@ TEST(IntersectProperties, LinesPointsLieOnBothAndTwoOnlyForOneCarrier) {
             // The directions are parallel within the tolerance, and the second
             // point is seen along the carrier from the first (weighted by the
             // ratio of the directions' lengths, as the test is built).
-            const long double l1 = static_cast<long double>(d1.x) * d1.x + static_cast<long double>(d1.y) * d1.y;
-            const long double l2 = static_cast<long double>(d2.x) * d2.x + static_cast<long double>(d2.y) * d2.y;
+            const long double l1 =
+                static_cast<long double>(d1.x) * d1.x + static_cast<long double>(d1.y) * d1.y;
+            const long double l2 =
+                static_cast<long double>(d2.x) * d2.x + static_cast<long double>(d2.y) * d2.y;
             const long double c = crossL(d1.x, d1.y, d2.x, d2.y);
             ASSERT_LE(c * c, 1.001e-5L * l1 * l2 + 1e-60L) << input;
             const long double qx = static_cast<long double>(p2.x) - p1.x;

@@ -168,7 +168,8 @@ TEST(PointFile, AFileThatCannotBeOpenedIsNamedWithTheReason) {
     int n = 0;
     std::string error;
     EXPECT_FALSE(loadPointFile("/nonexistent/nema.txt", a, n, error));
-    EXPECT_EQ(error, "/nonexistent/nema.txt: fajl ne moze da se otvori (No such file or directory)");
+    EXPECT_EQ(error,
+              "/nonexistent/nema.txt: fajl ne moze da se otvori (No such file or directory)");
 
     char path[] = "/tmp/geometrija-input-XXXXXX";
     const int fd = mkstemp(path);

@@ -25,7 +25,9 @@ const std::string Q =
     "Da li koordinate tacaka zelite uneti preko standardnog ulaza ili procitati iz tekstualnog "
     "fajla? ( u / f) : \n";
 
-std::string program(const std::string& name) { return std::string(PROGRAM_DIR) + "/" + name; }
+std::string program(const std::string& name) {
+    return std::string(PROGRAM_DIR) + "/" + name;
+}
 
 std::string dataFile(const std::string& name) {
     std::ifstream in(std::string(DATA_DIR) + "/" + name);
@@ -189,8 +191,9 @@ TEST_F(ProgramTest, KalveraAsksAgainAfterAWrongAnswer) {
     p.write("u\n-2\n2\n1 1\nq 9\n6\n5\n");
     shot(p);
     closeAndExpectExit(p);
-    EXPECT_EQ(p.err(), "Kalvera: broj tacaka ne moze biti negativan: '-2'\n"
-                       "Kalvera: koordinata nije broj: 'q'\n");
+    EXPECT_EQ(p.err(),
+              "Kalvera: broj tacaka ne moze biti negativan: '-2'\n"
+              "Kalvera: koordinata nije broj: 'q'\n");
     EXPECT_EQ(p.out(), Q + "Unesi broj tacaka: \nUnesi broj tacaka: \nUnesi koordinate tacki: \n"
                            "x:y:x:x:y:");
 }
@@ -278,12 +281,14 @@ TEST_F(ProgramTest, TheTriangulationsSidesAreDrawnWhereTheyBelongAndNowhereElse)
     expectDots(im, pts);
     ASSERT_FALSE(im.empty());
     const Framing f = framingOf(pts, im.width, im.height);
-    const double sides[][4] = {{0, 0, 10, 0}, {10, 0, 10, 10}, {0, 0, 10, 10}, {10, 10, 0, 11}, {0, 0, 0, 11}};
+    const double sides[][4] = {
+        {0, 0, 10, 0}, {10, 0, 10, 10}, {0, 0, 10, 10}, {10, 10, 0, 11}, {0, 0, 0, 11}};
     for (const auto& s : sides) {
         for (double u = 0.2; u < 0.85; u += 0.15) {
             const int c = static_cast<int>(f.column(s[0] + u * (s[2] - s[0])));
             const int r = static_cast<int>(f.row(s[1] + u * (s[3] - s[1])));
-            EXPECT_GE(xtest::countAround(im, c, r, 1, 0, 0, 0), 1) << s[0] << "," << s[1] << " " << u;
+            EXPECT_GE(xtest::countAround(im, c, r, 1, 0, 0, 0), 1)
+                << s[0] << "," << s[1] << " " << u;
         }
     }
     // Every black pixel lies on one of those sides (within 1.5 pixels).
@@ -293,9 +298,11 @@ TEST_F(ProgramTest, TheTriangulationsSidesAreDrawnWhereTheyBelongAndNowhereElse)
             if (!xtest::isBlack(im.at(x, y))) continue;
             double best = 1e9;
             for (const auto& s : sides) {
-                const double ax = f.column(s[0]), ay = f.row(s[1]), bx = f.column(s[2]), by = f.row(s[3]);
+                const double ax = f.column(s[0]), ay = f.row(s[1]), bx = f.column(s[2]),
+                             by = f.row(s[3]);
                 const double px = x + 0.5, py = y + 0.5;
-                double u = ((px - ax) * (bx - ax) + (py - ay) * (by - ay)) / ((bx - ax) * (bx - ax) + (by - ay) * (by - ay));
+                double u = ((px - ax) * (bx - ax) + (py - ay) * (by - ay)) /
+                           ((bx - ax) * (bx - ax) + (by - ay) * (by - ay));
                 u = std::max(0.0, std::min(1.0, u));
                 best = std::min(best, std::hypot(px - ax - u * (bx - ax), py - ay - u * (by - ay)));
             }

@@ -2,13 +2,14 @@
 // is opened with the same setup code as the programs', the scene is filled
 // with known primitives, and the pixels are read back.
 #include <gtest/gtest.h>
+
 // X and GL headers after GoogleTest: Xlib's macros (None, Bool) clash with it.
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 
+#include <unistd.h>
 #include <cmath>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "geometry/intersect.h"
 #include "render/graphics.h"
@@ -202,7 +203,7 @@ TEST_F(RenderTest, ScenesOutsideTheCameraRangeShowOnlyTheBackground) {
 }
 
 TEST_F(RenderTest, ACodeOutsideTheTableKeepsThePreviousColour) {
-    addPoint(Tacka(0, 0), 2);   // blue
+    addPoint(Tacka(0, 0), 2);     // blue
     addPoint(Tacka(10, 10), 12);  // no colour of its own: drawn blue too
     const Image im = draw();
     const Framing f(0, 0, 10, 10, 1024, 700);

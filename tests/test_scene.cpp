@@ -56,8 +56,8 @@ TEST(Primitives, ConstructorsGiveBlackAndKeepTheirArguments) {
 }
 
 TEST(Primitives, ColourTableAndCodesOutsideIt) {
-    const Rgb expected[10] = {{1, 0, 0}, {0, 1, 0},   {0, 0, 1},       {1, 1, 0}, {1, 0.5f, 0},
-                              {1, 0, 1}, {0, 1, 1},   {0.5f, 0, 0.5f}, {1, 1, 1}, {0, 0, 0}};
+    const Rgb expected[10] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1},       {1, 1, 0}, {1, 0.5f, 0},
+                              {1, 0, 1}, {0, 1, 1}, {0.5f, 0, 0.5f}, {1, 1, 1}, {0, 0, 0}};
     for (int code = 0; code < 10; ++code) {
         Rgb c{};
         ASSERT_TRUE(lookupColor(code, c)) << code;
@@ -149,7 +149,7 @@ TEST(Camera, FittedToTheBoxWithAbsoluteMinimumPlusMaximum) {
         {Tacka(0, 0), Tacka(600, 100), 300, 50, 1200},
         {Tacka(0, 0), Tacka(0, 0), 0, 0, 0},
         {Tacka(1024, 700), Tacka(0, 0), 512, 350, 2048},  // the empty scene
-        {Tacka(-2, 1), Tacka(3, 9), 0.5f, 5, 20},          // ey = 10 is the larger
+        {Tacka(-2, 1), Tacka(3, 9), 0.5f, 5, 20},         // ey = 10 is the larger
     };
     for (const Case& c : cases) {
         const Camera cam = cameraFor(c.lo, c.hi);

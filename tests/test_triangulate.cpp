@@ -28,7 +28,9 @@ protected:
     void SetUp() override { xtest::freshScene(); }
 };
 
-std::vector<Duz> sides() { return std::vector<Duz>(segments.begin(), segments.end()); }
+std::vector<Duz> sides() {
+    return std::vector<Duz>(segments.begin(), segments.end());
+}
 
 bool sameSide(const Duz& d, float ax, float ay, float bx, float by) {
     return d.start.x == ax && d.start.y == ay && d.end.x == bx && d.end.y == by && d.color == 9;
@@ -166,12 +168,16 @@ TEST_F(TriangulateTest, TheScenesCopiesOfThePointsAreNeverNudged) {
 namespace {
 
 std::vector<Tacka> randomSet(std::mt19937& rng, int kind, int most) {
-    auto uni = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+    auto uni = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(rng);
+    };
     const int n = std::uniform_int_distribution<int>(3, most)(rng);
     std::vector<Tacka> pts;
     switch (kind) {
         case 0:  // scattered
-            for (int i = 0; i < n; ++i) pts.emplace_back(static_cast<float>(uni(-10, 10)), static_cast<float>(uni(-10, 10)));
+            for (int i = 0; i < n; ++i)
+                pts.emplace_back(static_cast<float>(uni(-10, 10)),
+                                 static_cast<float>(uni(-10, 10)));
             break;
         case 1: {  // a grid, many cells' corners exactly cocircular
             const int w = 2 + n % 6;
@@ -184,7 +190,8 @@ std::vector<Tacka> randomSet(std::mt19937& rng, int kind, int most) {
             const double r = uni(0.5, 20);
             for (int i = 0; i < n; ++i) {
                 const double a = 2 * 3.141592653589793 * i / n;
-                pts.emplace_back(static_cast<float>(r * std::cos(a)), static_cast<float>(r * std::sin(a)));
+                pts.emplace_back(static_cast<float>(r * std::cos(a)),
+                                 static_cast<float>(r * std::sin(a)));
             }
             break;
         }
@@ -195,17 +202,22 @@ std::vector<Tacka> randomSet(std::mt19937& rng, int kind, int most) {
                 } else if (uni(0, 1) < 0.5) {
                     pts.emplace_back(static_cast<float>(std::floor(uni(-5, 5))), 2.0f);
                 } else {
-                    pts.emplace_back(static_cast<float>(std::floor(uni(-5, 5))), static_cast<float>(std::floor(uni(-5, 5))));
+                    pts.emplace_back(static_cast<float>(std::floor(uni(-5, 5))),
+                                     static_cast<float>(std::floor(uni(-5, 5))));
                 }
             }
             break;
         case 4: {  // far out, tiny, or huge, where the shortcuts must step aside
             const double scale = std::vector<double>{1e3, 1e-18, 1e19, 1e-40, 3e38}[n % 5];
-            for (int i = 0; i < n; ++i) pts.emplace_back(static_cast<float>(uni(-1, 1) * scale), static_cast<float>(uni(-1, 1) * scale));
+            for (int i = 0; i < n; ++i)
+                pts.emplace_back(static_cast<float>(uni(-1, 1) * scale),
+                                 static_cast<float>(uni(-1, 1) * scale));
             break;
         }
         default: {  // thin triangles and NaN
-            for (int i = 0; i < n; ++i) pts.emplace_back(static_cast<float>(uni(-20, 20)), static_cast<float>(uni(-0.01, 0.01)));
+            for (int i = 0; i < n; ++i)
+                pts.emplace_back(static_cast<float>(uni(-20, 20)),
+                                 static_cast<float>(uni(-0.01, 0.01)));
             if (n % 7 == 0) pts[n / 2].y = std::nanf("");
             break;
         }
@@ -214,7 +226,8 @@ std::vector<Tacka> randomSet(std::mt19937& rng, int kind, int most) {
 }
 
 bool sameBits(const Tacka& a, const Tacka& b) {
-    return std::memcmp(&a.x, &b.x, sizeof(float)) == 0 && std::memcmp(&a.y, &b.y, sizeof(float)) == 0;
+    return std::memcmp(&a.x, &b.x, sizeof(float)) == 0 &&
+           std::memcmp(&a.y, &b.y, sizeof(float)) == 0;
 }
 
 }  // namespace
@@ -227,12 +240,14 @@ TEST_F(TriangulateTest, TheSameSegmentsAndNudgesAsTheStepByStepFormulas) {
         std::vector<Tacka> pts = randomSet(rng, set % 6, set % 10 == 9 ? 99 : 40);
         const std::vector<Tacka> input = pts;
         std::vector<Tacka> plain = pts;
-        const std::vector<Duz> expected = xtest::plainTriangulation(plain.data(), static_cast<int>(plain.size()));
+        const std::vector<Duz> expected =
+            xtest::plainTriangulation(plain.data(), static_cast<int>(plain.size()));
         triangulate(pts.data(), static_cast<int>(pts.size()));
         const auto got = sides();
         ASSERT_EQ(got.size(), expected.size()) << listing(input);
         for (std::size_t i = 0; i < got.size(); ++i) {
-            ASSERT_TRUE(sameBits(got[i].start, expected[i].start) && sameBits(got[i].end, expected[i].end))
+            ASSERT_TRUE(sameBits(got[i].start, expected[i].start) &&
+                        sameBits(got[i].end, expected[i].end))
                 << "side " << i << " of " << listing(input);
         }
         bool nudged = false;
@@ -251,7 +266,6 @@ TEST_F(TriangulateTest, TheSameSegmentsAndNudgesAsTheStepByStepFormulas) {
 namespace {
 
 __extension__ typedef __int128 Big;
-
 
 // Points with integer coordinates (the float coordinate times 64).
 struct P64 {
@@ -288,8 +302,10 @@ long double relativeGap(const P64& a, const P64& b, const P64& c, const P64& d) 
 // of the circumcentre's construction from a sees.
 long double sine2(const P64& a, const P64& b, const P64& c) {
     const long double o = static_cast<long double>(orient(a, b, c));
-    const long double lb = static_cast<long double>(b.x - a.x) * (b.x - a.x) + static_cast<long double>(b.y - a.y) * (b.y - a.y);
-    const long double lc = static_cast<long double>(c.x - a.x) * (c.x - a.x) + static_cast<long double>(c.y - a.y) * (c.y - a.y);
+    const long double lb = static_cast<long double>(b.x - a.x) * (b.x - a.x) +
+                           static_cast<long double>(b.y - a.y) * (b.y - a.y);
+    const long double lc = static_cast<long double>(c.x - a.x) * (c.x - a.x) +
+                           static_cast<long double>(c.y - a.y) * (c.y - a.y);
     return o * o / (lb * lc);
 }
 
@@ -312,7 +328,8 @@ bool delaunay(const std::vector<P64>& p, std::set<std::tuple<int, int, int>>& ou
                 }
                 // The vertex the construction starts at: the first, in the order
                 // i, j, k, whose angle is over the tolerance.
-                const long double s2[3] = {sine2(p[i], p[j], p[k]), sine2(p[j], p[k], p[i]), sine2(p[k], p[i], p[j])};
+                const long double s2[3] = {sine2(p[i], p[j], p[k]), sine2(p[j], p[k], p[i]),
+                                           sine2(p[k], p[i], p[j])};
                 int from = 0;
                 while (from < 3 && !(s2[from] > 1e-5L)) ++from;
                 const long double gap = from < 3 ? 1e-6L / std::sqrt(s2[from]) : 1e-6L;
@@ -347,7 +364,8 @@ TEST_F(TriangulateTest, RandomSetsGiveTheExactDelaunayTriangulation) {
     int checked = 0;
     long totalPoints = 0;
     for (int attempt = 0; attempt < 1000 && checked < 300; ++attempt) {
-        const int n = attempt < 40 ? 3 + attempt % 8 : std::uniform_int_distribution<int>(3, 99)(rng);
+        const int n =
+            attempt < 40 ? 3 + attempt % 8 : std::uniform_int_distribution<int>(3, 99)(rng);
         std::vector<P64> exact;
         std::vector<Tacka> pts;
         std::set<std::pair<long long, long long>> seen;
@@ -383,10 +401,14 @@ TEST_F(TriangulateTest, RandomSetsGiveTheExactDelaunayTriangulation) {
         }
         std::ostringstream diff;
         for (const auto& t : got) {
-            if (!expected.count(t)) diff << " extra (" << std::get<0>(t) << "," << std::get<1>(t) << "," << std::get<2>(t) << ")";
+            if (!expected.count(t))
+                diff << " extra (" << std::get<0>(t) << "," << std::get<1>(t) << ","
+                     << std::get<2>(t) << ")";
         }
         for (const auto& t : expected) {
-            if (!got.count(t)) diff << " missing (" << std::get<0>(t) << "," << std::get<1>(t) << "," << std::get<2>(t) << ")";
+            if (!got.count(t))
+                diff << " missing (" << std::get<0>(t) << "," << std::get<1>(t) << ","
+                     << std::get<2>(t) << ")";
         }
         ASSERT_TRUE(got == expected) << diff.str() << "\n" << listing(pts);
     }

@@ -36,9 +36,15 @@ inline bool near(const std::uint8_t* p, int r, int g, int b, int tolerance = 2) 
     return std::abs(p[0] - r) <= tolerance && std::abs(p[1] - g) <= tolerance &&
            std::abs(p[2] - b) <= tolerance;
 }
-inline bool isBeige(const std::uint8_t* p) { return near(p, 230, 230, 204); }
-inline bool isRed(const std::uint8_t* p) { return near(p, 255, 0, 0); }
-inline bool isBlack(const std::uint8_t* p) { return near(p, 0, 0, 0); }
+inline bool isBeige(const std::uint8_t* p) {
+    return near(p, 230, 230, 204);
+}
+inline bool isRed(const std::uint8_t* p) {
+    return near(p, 255, 0, 0);
+}
+inline bool isBlack(const std::uint8_t* p) {
+    return near(p, 0, 0, 0);
+}
 
 // Counts the pixels of colour (r, g, b) in the square of half-size `half`
 // around the pixel (col, row).

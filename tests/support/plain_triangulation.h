@@ -29,7 +29,8 @@ inline int plainTest(Tacka P1, Tacka P2, Tacka P3, Tacka* pts, int n) {
     const Tacka* from = nullptr;
     for (auto& v : vertex) {
         O = Tacka();
-        if (geometrija::intersectLines(plainBisector(*v[0], *v[1]), plainBisector(*v[0], *v[2]), &O) == 1) {
+        if (geometrija::intersectLines(plainBisector(*v[0], *v[1]), plainBisector(*v[0], *v[2]),
+                                       &O) == 1) {
             from = v[0];
             break;
         }

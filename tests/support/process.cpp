@@ -99,7 +99,9 @@ void Process::write(const std::string& text, bool close) {
     }
 }
 
-bool Process::running() { return wait(0) == -1 && status_ == -1; }
+bool Process::running() {
+    return wait(0) == -1 && status_ == -1;
+}
 
 int Process::wait(int timeoutMs) {
     if (status_ != -1) {

@@ -13,7 +13,9 @@ namespace xtest {
 namespace {
 
 // Errors from windows that vanish while we look at them are expected.
-int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+int ignoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
 
 bool titleIs(Display* d, Window w, const std::string& title) {
     char* name = nullptr;
@@ -52,7 +54,9 @@ unsigned shiftOf(unsigned long mask) {
     return s;
 }
 
-void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void sleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 }  // namespace
 
@@ -101,7 +105,9 @@ Window Connection::waitFor(const std::string& title, int timeoutMs) const {
     }
 }
 
-Image Connection::capture(Window w) const { return captureWindow(display_, w); }
+Image Connection::capture(Window w) const {
+    return captureWindow(display_, w);
+}
 
 Image captureWindow(Display* display, Window w) {
     Image image;

@@ -19,7 +19,9 @@ struct Image {
 
     bool empty() const { return width == 0 || height == 0; }
     // The pixel at column x, row y counted from the top.
-    const std::uint8_t* at(int x, int y) const { return &rgb[(static_cast<std::size_t>(y) * width + x) * 3]; }
+    const std::uint8_t* at(int x, int y) const {
+        return &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+    }
 };
 
 // A connection to the X server; closes itself.
