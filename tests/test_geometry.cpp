@@ -357,6 +357,23 @@ TEST(IntersectProperties, SegmentPointsLieInsideBothSegments) {
         const std::string input = describe(a0, a1, b0, b1);
         if (code != 1) {
             ASSERT_TRUE(sameBits(r, sentinel())) << input;
+        }
+        if (code == 2) {
+            // Collinear within the tolerance: both the segments' directions
+            // and the step from a0 to b0 lie along the first segment.
+            const long double px = static_cast<long double>(a1.x) - a0.x;
+            const long double py = static_cast<long double>(a1.y) - a0.y;
+            const long double qx = static_cast<long double>(b1.x) - b0.x;
+            const long double qy = static_cast<long double>(b1.y) - b0.y;
+            const long double sx = static_cast<long double>(b0.x) - a0.x;
+            const long double sy = static_cast<long double>(b0.y) - a0.y;
+            const long double lp = px * px + py * py;
+            const long double c = crossL(px, py, qx, qy);
+            const long double e = crossL(sx, sy, px, py);
+            ASSERT_LE(c * c, 1.001e-5L * lp * (qx * qx + qy * qy) + 1e-60L) << input;
+            ASSERT_LE(e * e, 1.001e-5L * lp * (sx * sx + sy * sy) + 1e-60L) << input;
+        }
+        if (code != 1) {
             continue;
         }
         ASSERT_EQ(r.color, 42);
