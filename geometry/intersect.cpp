@@ -55,9 +55,7 @@ int intersectSegments(Duz first, Duz second, Tacka* result) {
 }
 
 float distance(Tacka a, Tacka b) {
-    const double dx = static_cast<double>(b.x) - a.x;
-    const double dy = static_cast<double>(b.y) - a.y;
-    const float squared = static_cast<float>(dx * dx + dy * dy);
+    const float squared = static_cast<float>(squaredDistance(a, b));
     return static_cast<float>(std::sqrt(static_cast<double>(squared)));
 }
 

@@ -30,6 +30,16 @@ int intersectSegments(Duz first, Duz second, Tacka* result);
 // rounded to float.  The triangulation compares these values exactly.
 float distance(Tacka a, Tacka b);
 
+// The sum of squares of distance(a, b) before its first rounding:
+// (b.x - a.x)^2 + (b.y - a.y)^2 in double from the float coordinates.  The
+// triangulation screens points on it; sharing it keeps both bit for bit the
+// same expression.
+inline double squaredDistance(const Tacka& a, const Tacka& b) {
+    const double dx = static_cast<double>(b.x) - a.x;
+    const double dy = static_cast<double>(b.y) - a.y;
+    return dx * dx + dy * dy;
+}
+
 // The line through `point` perpendicular to `reference`: result->point becomes
 // `point` and result->dir the reference direction turned a quarter turn
 // counter-clockwise; result's own colour and its dir's colour stay.  The line

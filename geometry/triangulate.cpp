@@ -56,14 +56,6 @@ bool circumcentre(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka& O, c
     return false;
 }
 
-// The squared distance from (x, y) to O, exact in double for float inputs of
-// moderate size, rounded once to float: the first rounding of distance().
-double squaredInDouble(const Tacka& p, const Tacka& O) {
-    const double dx = static_cast<double>(O.x) - p.x;
-    const double dy = static_cast<double>(O.y) - p.y;
-    return dx * dx + dy * dy;
-}
-
 bool sameXY(const Tacka& a, const Tacka& b) {
     return a.x == b.x && a.y == b.y;
 }
@@ -111,7 +103,7 @@ class CircleTest {
 public:
     CircleTest(const Tacka& P1, const Tacka& P2, const Tacka& P3, const Tacka& O, const Tacka& from)
         : P1_(P1), P2_(P2), P3_(P3), O_(O), from_(from) {
-        const double s = static_cast<float>(squaredInDouble(from, O));
+        const double s = static_cast<float>(squaredDistance(from, O));
         if (s >= 1e-30 && s <= 1e30) {
             inside_ = s * (1 - 1e-6);
             outside_ = s * (1 + 1e-6);
@@ -188,7 +180,7 @@ private:
     // One step of the point-by-point loop for a point that is not a vertex:
     // true when it counts as inside.
     bool exact(Tacka& p, float& column) {
-        const double dd = squaredInDouble(p, O_);
+        const double dd = squaredDistance(p, O_);
         if (dd < inside_) {
             return true;
         }

@@ -54,3 +54,17 @@ start_xvfb() {
     export DISPLAY=":$(head -n1 "$fdfile" | tr -d '[:space:]')"
     rm -f "$fdfile"
 }
+
+# Runs PROGRAM in DIR with INPUT (default none) on its standard input, waits
+# for its window, saves it to OUT.png through XSHOT and closes it.  Fails when
+# no window came or the program did not then end with status 0.
+screenshot_run() {  # XSHOT DIR OUT.png PROGRAM [INPUT]
+    (cd "$2" && printf '%s' "${5:-}" | "$4") &
+    local pid=$!
+    if ! "$1" --close "Geometrija - prikaz zadatka" "$3"; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        return 1
+    fi
+    wait "$pid"
+}

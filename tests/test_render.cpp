@@ -75,16 +75,6 @@ protected:
     void SetUp() override { xtest::freshScene(); }
 };
 
-int count(const Image& im, int r, int g, int b) {
-    int n = 0;
-    for (int y = 0; y < im.height; ++y) {
-        for (int x = 0; x < im.width; ++x) {
-            n += xtest::near(im.at(x, y), r, g, b) ? 1 : 0;
-        }
-    }
-    return n;
-}
-
 }  // namespace
 
 TEST_F(RenderTest, PointsAreRedDotsWhereTheCameraRulePutsThem) {
@@ -99,9 +89,9 @@ TEST_F(RenderTest, PointsAreRedDotsWhereTheCameraRulePutsThem) {
     for (const auto& p : pts) {
         EXPECT_TRUE(xtest::redDotAt(im, f, p[0], p[1])) << p[0] << "," << p[1];
     }
-    EXPECT_EQ(count(im, 255, 0, 0), 5 * 16);
+    EXPECT_EQ(xtest::countColour(im, 255, 0, 0), 5 * 16);
     // Nothing but the background and the dots.
-    EXPECT_EQ(count(im, 230, 230, 204), 1024 * 700 - 5 * 16);
+    EXPECT_EQ(xtest::countColour(im, 230, 230, 204), 1024 * 700 - 5 * 16);
 }
 
 TEST_F(RenderTest, SegmentsAreBlackWithTheirEndDotsCoveredByThePoints) {
@@ -189,17 +179,17 @@ TEST_F(RenderTest, ScenesOutsideTheCameraRangeShowOnlyTheBackground) {
     // One point: dist 0, nearer than the near plane.
     addPoint(Tacka(0, 0), 0);
     Image im = draw();
-    EXPECT_EQ(count(im, 230, 230, 204), 1024 * 700);
+    EXPECT_EQ(xtest::countColour(im, 230, 230, 204), 1024 * 700);
     // A box of (0,0)-(600,100): dist 1200, beyond the far plane.
     xtest::freshScene();
     addPoint(Tacka(0, 0), 0);
     addPoint(Tacka(600, 100), 0);
     im = draw();
-    EXPECT_EQ(count(im, 230, 230, 204), 1024 * 700);
+    EXPECT_EQ(xtest::countColour(im, 230, 230, 204), 1024 * 700);
     // The empty scene.
     xtest::freshScene();
     im = draw();
-    EXPECT_EQ(count(im, 230, 230, 204), 1024 * 700);
+    EXPECT_EQ(xtest::countColour(im, 230, 230, 204), 1024 * 700);
 }
 
 TEST_F(RenderTest, ACodeOutsideTheTableKeepsThePreviousColour) {

@@ -5,9 +5,8 @@
 # srce, and closing it must end the program with status 0.
 #   check_deb.sh BUILD_DIR
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib.sh"
 build="$(realpath "$1")"
-shot="$build/tools/xshot"
-title="Geometrija - prikaz zadatka"
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 
@@ -19,15 +18,9 @@ for f in usr/bin/Kalvera usr/bin/tovrin1 usr/bin/srce usr/bin/viroda usr/share/g
     [ -e "$root/$f" ] || { echo "check_deb: $f missing from the package" >&2; exit 1; }
 done
 
-run() {  # PROGRAM DIR OUT.png
-    (cd "$2" && "$1" </dev/null) &
-    local pid=$!
-    "$shot" --close "$title" "$3"
-    wait "$pid"
-}
 mkdir "$root/work"
 cp "$root/usr/share/geometrija/srce.txt" "$root/work/"
-run "$root/usr/bin/srce" "$root/work" "$root/packaged.png"
-run "$build/bin/srce" "$root/work" "$root/built.png"
+screenshot_run "$build/tools/xshot" "$root/work" "$root/packaged.png" "$root/usr/bin/srce"
+screenshot_run "$build/tools/xshot" "$root/work" "$root/built.png" "$build/bin/srce"
 cmp "$root/packaged.png" "$root/built.png"
 echo "check_deb: $(basename "$deb"), $(stat -c %s "$deb") bytes, runs from its own root"

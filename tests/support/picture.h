@@ -46,6 +46,17 @@ inline bool isBlack(const std::uint8_t* p) {
     return near(p, 0, 0, 0);
 }
 
+// Counts the pixels of colour (r, g, b) in the whole picture.
+inline int countColour(const Image& im, int r, int g, int b) {
+    int n = 0;
+    for (int y = 0; y < im.height; ++y) {
+        for (int x = 0; x < im.width; ++x) {
+            n += near(im.at(x, y), r, g, b) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
 // Counts the pixels of colour (r, g, b) in the square of half-size `half`
 // around the pixel (col, row).
 inline int countAround(const Image& im, int col, int row, int half, int r, int g, int b) {
