@@ -2,13 +2,26 @@
 
 #include <iostream>
 #include <string>
+#include <utility>
 
-#include "app/input.h"
+#include "app/dialogue.h"
 #include "geometry/triangulate.h"
 #include "render/graphics.h"
 #include "scene/scene.h"
 
 namespace geometrija {
+
+void sortByX(Par* pairs, int n) {
+    // j starts at 1 for every i: position 0 ends with a smallest x and the
+    // rest in non-increasing x.  Equal x values are never exchanged.
+    for (int i = 0; i < n; ++i) {
+        for (int j = 1; j < n; ++j) {
+            if (pairs[j].x < pairs[i].x) {
+                std::swap(pairs[i], pairs[j]);
+            }
+        }
+    }
+}
 
 void buildScene(Par* a, int n, Tacka* A) {
     sortByX(a, n);
@@ -40,22 +53,24 @@ int fail(const char* program, const std::string& error) {
 
 int runInteractive(int argc, char** argv) {
     const char* const program = "Kalvera";
+    // Unsynchronised, std::cin reads through a file buffer, which tells a
+    // failed read (bad) from the end of the input; the synchronised one
+    // reports both as the end.
+    std::ios::sync_with_stdio(false);
     Par a[MAX_POINTS];
-    int n = 0;
-    std::string fileName;
-    std::string error;
-    switch (runDialogue(std::cin, std::cout, std::cerr, program, a, n, fileName, error)) {
-        case DialogueResult::Failed:
-            return fail(program, error);
-        case DialogueResult::FileNamed:
-            if (!loadPointFile(fileName, a, n, error)) {
-                return fail(program, error);
+    DialogueResult dialogue = runDialogue(std::cin, std::cout, std::cerr, program, a);
+    switch (dialogue.end) {
+        case DialogueEnd::Failed:
+            return fail(program, dialogue.error);
+        case DialogueEnd::FileNamed:
+            if (!loadPointFile(dialogue.fileName, a, dialogue.n, dialogue.error)) {
+                return fail(program, dialogue.error);
             }
             break;
-        case DialogueResult::Typed:
+        case DialogueEnd::Typed:
             break;
     }
-    return commonPhase(a, n, argc, argv);
+    return commonPhase(a, dialogue.n, argc, argv);
 }
 
 int runFixedFile(const char* program, const char* fileName, int argc, char** argv) {

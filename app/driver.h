@@ -1,10 +1,14 @@
 // The entries of the four programs: obtain the points, then the common phase.
 #pragma once
 
-#include "app/input.h"
+#include "app/point_file.h"
 #include "geometry/primitives.h"
 
 namespace geometrija {
+
+// Orders the first n pairs in place: afterwards position 0 holds a pair of
+// smallest x and the rest follow in non-increasing x.
+void sortByX(Par* pairs, int n);
 
 // The common phase up to the window: orders the pairs, copies them into A
 // and adds them to the scene in red, then triangulates A (which may nudge

@@ -1,13 +1,13 @@
 // Any standard input for the Kalvera dialogue: it ends with typed points, a
-// file name, or the end-of-input error; never a crash, a hang or a write
-// outside the arrays.
+// file name, or one line of error; never a crash, a hang or a write outside
+// the arrays.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 
-#include "app/input.h"
+#include "app/dialogue.h"
 
 using namespace geometrija;
 
@@ -16,18 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     std::ostringstream err;
     Par* a = new Par[MAX_POINTS];
-    int n = -1;
-    std::string fileName;
-    std::string error;
-    switch (runDialogue(in, out, err, "Kalvera", a, n, fileName, error)) {
-        case DialogueResult::Typed:
-            if (n < 0 || n > MAX_POINTS) std::abort();
+    const DialogueResult r = runDialogue(in, out, err, "Kalvera", a);
+    switch (r.end) {
+        case DialogueEnd::Typed:
+            if (r.n < 0 || r.n > MAX_POINTS) std::abort();
             break;
-        case DialogueResult::FileNamed:
-            if (fileName.empty()) std::abort();
+        case DialogueEnd::FileNamed:
+            if (r.fileName.empty() || r.fileName.size() > MAX_WORD) std::abort();
             break;
-        case DialogueResult::Failed:
-            if (error != "neocekivan kraj standardnog ulaza") std::abort();
+        case DialogueEnd::Failed:
+            if (r.error.empty() || r.error.find('\n') != std::string::npos) std::abort();
             break;
     }
     delete[] a;

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/input.h"
+#include "app/point_file.h"
 
 using namespace geometrija;
 

@@ -6,7 +6,7 @@ GEOMETRIJA_PACKAGES=(
     cmake g++ make pkg-config
     libgtest-dev libbenchmark-dev
     freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
-    xvfb xauth
+    xvfb xauth strace
 )
 
 # Installs the packages named (default: all of the above) that are missing,

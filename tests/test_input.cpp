@@ -2,14 +2,21 @@
 // in-memory streams.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "app/input.h"
+#include "app/dialogue.h"
+#include "app/driver.h"
+#include "app/point_file.h"
 
 using namespace geometrija;
 
@@ -36,6 +43,21 @@ Read readText(const std::string& text, const std::string& name = "t.txt") {
     }
     return r;
 }
+
+// A file in a fresh directory under /tmp, removed with it.
+struct TempFile {
+    TempFile(const std::string& name, const std::string& content) {
+        char templ[] = "/tmp/geometrija-input-XXXXXX";
+        dir = mkdtemp(templ) != nullptr ? templ : "/tmp";
+        path = dir + "/" + name;
+        std::ofstream(path) << content;
+    }
+    ~TempFile() {
+        std::remove(path.c_str());
+        rmdir(dir.c_str());
+    }
+    std::string dir, path;
+};
 
 std::vector<float> xs(const std::vector<Par>& pairs) {
     std::vector<float> v;
@@ -171,40 +193,44 @@ TEST(PointFile, AFileThatCannotBeOpenedIsNamedWithTheReason) {
     EXPECT_EQ(error,
               "/nonexistent/nema.txt: fajl ne moze da se otvori (No such file or directory)");
 
-    char path[] = "/tmp/geometrija-input-XXXXXX";
-    const int fd = mkstemp(path);
-    ASSERT_GE(fd, 0);
-    std::ofstream(path) << "2 1 2 3 4";
-    EXPECT_TRUE(loadPointFile(path, a, n, error)) << error;
+    const TempFile file("pairs.txt", "2 1 2 3 4");
+    EXPECT_TRUE(loadPointFile(file.path, a, n, error)) << error;
     EXPECT_EQ(n, 2);
     EXPECT_EQ(a[1].y, 4);
-    std::remove(path);
 }
 
 namespace {
 
 struct Talk {
-    DialogueResult result;
+    DialogueEnd result;
     std::string out, err, error, fileName;
     int n = -1;
     std::vector<Par> pairs;
 };
 
-Talk talk(const std::string& input) {
+Talk talkOn(std::istream& in) {
     Talk t;
     Par a[MAX_POINTS + 1];
     a[MAX_POINTS] = Par{-7, -7};
-    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    t.result = runDialogue(in, out, err, "Kalvera", a, t.n, t.fileName, t.error);
+    const DialogueResult r = runDialogue(in, out, err, "Kalvera", a);
     EXPECT_EQ(a[MAX_POINTS].x, -7) << "written past the 99 entries";
+    t.result = r.end;
+    t.n = r.n;
+    t.fileName = r.fileName;
+    t.error = r.error;
     t.out = out.str();
     t.err = err.str();
-    if (t.result == DialogueResult::Typed) {
+    if (t.result == DialogueEnd::Typed) {
         t.pairs.assign(a, a + t.n);
     }
     return t;
+}
+
+Talk talk(const std::string& input) {
+    std::istringstream in(input);
+    return talkOn(in);
 }
 
 const std::string Q =
@@ -215,7 +241,7 @@ const std::string Q =
 
 TEST(Dialogue, TypedPointsWithTheExactPrompts) {
     const Talk t = talk("u\n3\n0 0\n4 0\n0 3\n");
-    ASSERT_EQ(t.result, DialogueResult::Typed);
+    ASSERT_EQ(t.result, DialogueEnd::Typed);
     EXPECT_EQ(t.out, Q + "Unesi broj tacaka: \nUnesi koordinate tacki: \nx:y:x:y:x:y:");
     EXPECT_EQ(t.err, "");
     ASSERT_EQ(t.n, 3);
@@ -225,26 +251,30 @@ TEST(Dialogue, TypedPointsWithTheExactPrompts) {
 
 TEST(Dialogue, EveryWrongCharacterAsksAgainAndUpperCaseIsRefused) {
     Talk t = talk("x\nf data.txt\n");
-    ASSERT_EQ(t.result, DialogueResult::FileNamed);
+    ASSERT_EQ(t.result, DialogueEnd::FileNamed);
     EXPECT_EQ(t.out, Q + Q + Q + "Unesite ime fajla\n");
     EXPECT_EQ(t.fileName, "data.txt");
 
     t = talk("U\nF\nu 0\n");
-    ASSERT_EQ(t.result, DialogueResult::Typed);
+    ASSERT_EQ(t.result, DialogueEnd::Typed);
     EXPECT_EQ(t.out, Q + Q + Q + Q + Q + "Unesi broj tacaka: \nUnesi koordinate tacki: \n");
     EXPECT_EQ(t.n, 0);
 }
 
-TEST(Dialogue, AFileNameOfAnyLengthIsOneWord) {
-    const std::string longName(300, 'n');
-    const Talk t = talk("f\n   " + longName + " ignored\n");
-    ASSERT_EQ(t.result, DialogueResult::FileNamed);
+TEST(Dialogue, AFileNameIsOneWordOfAtMost4096Bytes) {
+    const std::string longName(MAX_WORD, 'n');
+    Talk t = talk("f\n   " + longName + " ignored\n");
+    ASSERT_EQ(t.result, DialogueEnd::FileNamed);
     EXPECT_EQ(t.fileName, longName);
+
+    t = talk("f\n" + longName + "n\n");
+    EXPECT_EQ(t.result, DialogueEnd::Failed);
+    EXPECT_EQ(t.error, "rec je duza od 4096 bajtova: '" + std::string(40, 'n') + "...'");
 }
 
 TEST(Dialogue, AWrongAnswerIsReportedAndAskedAgain) {
     const Talk t = talk("u\nabc 7\n100\n2\n1 zz 5\n2 nan\n3\n4\n");
-    ASSERT_EQ(t.result, DialogueResult::Typed);
+    ASSERT_EQ(t.result, DialogueEnd::Typed);
     EXPECT_EQ(t.err,
               "Kalvera: broj tacaka nije ceo broj: 'abc'\n"
               "Kalvera: broj tacaka je veci od 99: '100'\n"
@@ -264,7 +294,163 @@ TEST(Dialogue, TheEndOfInputAnywhereEndsIt) {
     for (const std::string input :
          {"", "x", "U\n", "f", "f \n ", "u", "u\n", "u\n2\n1 2\n3", "u\n-1\n", "u\n1\nq\n"}) {
         const Talk t = talk(input);
-        EXPECT_EQ(t.result, DialogueResult::Failed) << input;
+        EXPECT_EQ(t.result, DialogueEnd::Failed) << input;
         EXPECT_EQ(t.error, "neocekivan kraj standardnog ulaza") << input;
     }
+}
+
+// Input that could exhaust memory or lie: words without end, failed reads,
+// names that are not plain text, runaway answers, odd line ends.
+namespace {
+
+// A stream buffer that hands out `text` one byte at a time and then either
+// ends, fails as a read error would (errno EIO), or, with `endless`, repeats
+// `fill` for ever.  `served` counts the bytes handed out.
+class TestBuffer : public std::streambuf {
+public:
+    enum Then { END, FAIL, ENDLESS };
+    TestBuffer(std::string text, Then then, char fill = '\0')
+        : text_(std::move(text)), then_(then), fill_(fill) {}
+    std::size_t served = 0;
+
+protected:
+    int_type underflow() override {
+        if (served < text_.size()) {
+            c_ = text_[served];
+        } else if (then_ == ENDLESS) {
+            c_ = fill_;
+        } else if (then_ == FAIL) {
+            errno = EIO;
+            throw std::ios_base::failure("read");
+        } else {
+            return traits_type::eof();
+        }
+        ++served;
+        setg(&c_, &c_, &c_ + 1);
+        return traits_type::to_int_type(c_);
+    }
+
+private:
+    std::string text_;
+    Then then_;
+    char fill_;
+    char c_ = 0;
+};
+
+Read readFrom(TestBuffer& buffer) {
+    std::istream in(&buffer);
+    Read r;
+    Par a[MAX_POINTS];
+    r.ok = readPointFile(in, "t.txt", a, r.n, r.error);
+    return r;
+}
+
+const std::string EIO_TEXT = "fajl ne moze da se procita (Input/output error)";
+
+}  // namespace
+
+TEST(ReadFailure, AFailedReadAnywhereIsAnErrorWithItsLine) {
+    // Cut anywhere, even after the last byte or inside 12345, the file is
+    // refused: the part of a number before the failure is never taken.
+    const std::string text = "2\n12345 1\n3 4";
+    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+        TestBuffer buffer(text.substr(0, cut), TestBuffer::FAIL);
+        const Read r = readFrom(buffer);
+        EXPECT_FALSE(r.ok) << cut;
+        const std::string line = cut < 2 ? "1" : cut < 10 ? "2" : "3";
+        EXPECT_EQ(r.error, "t.txt:" + line + ": " + EIO_TEXT) << cut;
+    }
+    TestBuffer whole(text, TestBuffer::END);
+    EXPECT_TRUE(readFrom(whole).ok);
+
+    // Standard input failing in the dialogue, at the question or later.
+    for (const std::string typed : {"", "u\n1\n1 2"}) {
+        TestBuffer buffer(typed, TestBuffer::FAIL);
+        std::istream in(&buffer);
+        const Talk t = talkOn(in);
+        EXPECT_EQ(t.result, DialogueEnd::Failed);
+        EXPECT_EQ(t.error, "standardni ulaz ne moze da se procita (Input/output error)");
+    }
+}
+
+TEST(WordLimit, A4097thByteEndsTheReadingAtOnce) {
+    // 4096 bytes are a word like any other; the 4097th refuses it.
+    const std::string longest = std::string(MAX_WORD - 1, '0') + "7";
+    Read r = readText("1\n" + longest + " 2\n");
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.pairs[0].x, 7);
+    r = readText("1\n0" + longest + " 2\n");
+    EXPECT_EQ(r.error, "t.txt:2: rec je duza od 4096 bajtova: '" + std::string(40, '0') + "...'");
+
+    // Endless input without white space: the file, the count and a
+    // coordinate in the dialogue all stop at byte 4097 of the word.
+    TestBuffer zeros("", TestBuffer::ENDLESS);
+    r = readFrom(zeros);
+    std::string nuls;
+    for (int i = 0; i < 40; ++i) nuls += "\\x00";
+    EXPECT_EQ(r.error, "t.txt:1: rec je duza od 4096 bajtova: '" + nuls + "...'");
+    EXPECT_EQ(zeros.served, MAX_WORD + 1);
+    for (const std::string typed : {"u\n", "u\n1\n", "f\n"}) {
+        TestBuffer ones(typed, TestBuffer::ENDLESS, '1');
+        std::istream in(&ones);
+        const Talk t = talkOn(in);
+        EXPECT_EQ(t.result, DialogueEnd::Failed) << typed;
+        EXPECT_EQ(t.error, "rec je duza od 4096 bajtova: '" + std::string(40, '1') + "...'");
+        EXPECT_EQ(ones.served, typed.size() + MAX_WORD + 1);
+    }
+}
+
+TEST(Names, ANameIsEscapedAndCutAndANulByteIsRefused) {
+    Par a[MAX_POINTS];
+    int n = 0;
+    std::string error;
+    // Escape sequences never reach the terminal.
+    EXPECT_FALSE(loadPointFile("\033]0;x\007", a, n, error));
+    EXPECT_EQ(error, "\\x1b]0;x\\x07: fajl ne moze da se otvori (No such file or directory)");
+    EXPECT_FALSE(loadPointFile(std::string(5000, 'd'), a, n, error));
+    EXPECT_EQ(error, std::string(40, 'd') + "...: fajl ne moze da se otvori (File name too long)");
+    // "ab\0zzz" would open "ab".
+    TempFile ab("ab", "1\n1 1\n");
+    EXPECT_FALSE(loadPointFile(ab.path + std::string(1, '\0') + "zzz", a, n, error));
+    EXPECT_EQ(error, ab.path + "\\x00zzz: ime fajla sadrzi bajt NUL");
+    // A directory opens, but is no file.
+    EXPECT_FALSE(loadPointFile("/tmp", a, n, error));
+    EXPECT_EQ(error, "/tmp: fajl ne moze da se otvori (Is a directory)");
+    // The name is escaped in the line messages too.
+    std::istringstream in("q");
+    EXPECT_FALSE(readPointFile(in, "a\nb", a, n, error));
+    EXPECT_EQ(error, "a\\x0ab:1: broj tacaka nije ceo broj: 'q'");
+}
+
+TEST(WrongAnswers, AThousandInARowAtOnePromptEndTheDialogue) {
+    const std::string stop = "1000 pogresnih odgovora zaredom";
+    // At the question every character is an answer.
+    Talk t = talk(std::string(999, 'x') + "u0\n");
+    EXPECT_EQ(t.result, DialogueEnd::Typed);
+    t = talk(std::string(1000, 'x') + "u0\n");
+    EXPECT_EQ(t.result, DialogueEnd::Failed);
+    EXPECT_EQ(t.error, stop);
+    std::string questions;
+    for (int i = 0; i < 1000; ++i) questions += Q;
+    EXPECT_EQ(t.out, questions);
+
+    // At the count and at a coordinate; a right answer starts the count anew.
+    std::string wrong999;
+    for (int i = 0; i < 999; ++i) wrong999 += "q\n";
+    t = talk("u\n" + wrong999 + "1\n" + wrong999 + "5\n" + wrong999 + "6\n");
+    ASSERT_EQ(t.result, DialogueEnd::Typed) << t.error;
+    EXPECT_EQ(t.pairs[0].y, 6);
+    t = talk("u\n1\n3\n" + wrong999 + "q\n4\n");
+    EXPECT_EQ(t.result, DialogueEnd::Failed);
+    EXPECT_EQ(t.error, stop);
+}
+
+TEST(LineNumbers, ALoneCrEndsALineAndCrLfIsOneLineEnd) {
+    EXPECT_EQ(readText("2\r1 2\r3 y\r").error, "t.txt:3: koordinata nije broj: 'y'");
+    EXPECT_EQ(readText("2\r\n1 2\r\n\r\n3 y").error, "t.txt:4: koordinata nije broj: 'y'");
+    EXPECT_EQ(readText("3\r1 2\r3 4\r").error,
+              "t.txt:3: fajl ima 2 parova koordinata, a broj tacaka je 3");
+    EXPECT_EQ(readText("\n\r\r\n\r").error, "t.txt:4: nedostaje broj tacaka");
+    // CR stays white space.
+    EXPECT_TRUE(readText("1\r1\r2").ok);
 }

@@ -2,8 +2,12 @@
 // input and output, exit status and window.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -304,4 +308,69 @@ TEST_F(ProgramTest, TheTriangulationsSidesAreDrawnWhereTheyBelongAndNowhereElse)
         }
     }
     EXPECT_EQ(stray, 0);
+}
+
+// Input that would take memory without end, or that lies, ends at once: one
+// line, status 1, no window.
+TEST_F(ProgramTest, EndlessInputIsRefusedAtOnceInLittleMemory) {
+    constexpr long PEAK_KB = 16 * 1024;
+    std::string nuls;
+    for (int i = 0; i < 40; ++i) nuls += "\\x00";
+    const std::string tooLong = "rec je duza od 4096 bajtova: '" + nuls + "...'";
+    TempDir dir;
+    ASSERT_EQ(symlink("/dev/zero", (dir.path() + "/srce.txt").c_str()), 0);
+    {
+        Process p(program("srce"), {}, dir.path());
+        p.write("");
+        expectRefused(p, "srce: srce.txt:1: " + tooLong);
+        EXPECT_LT(p.peakKb(), PEAK_KB);
+    }
+    {
+        Process p(program("Kalvera"), {}, dir.path());
+        p.write("f\n/dev/zero\n");
+        expectRefused(p, "Kalvera: /dev/zero:1: " + tooLong, Q + "Unesite ime fajla\n");
+        EXPECT_LT(p.peakKb(), PEAK_KB);
+    }
+    {
+        // Every NUL is a wrong answer to the question.
+        Process p(program("Kalvera"), {}, dir.path(), "/dev/zero");
+        std::string questions;
+        for (int i = 0; i < 1000; ++i) questions += Q;
+        expectRefused(p, "Kalvera: 1000 pogresnih odgovora zaredom", questions);
+        EXPECT_LT(p.peakKb(), PEAK_KB);
+    }
+}
+
+TEST_F(ProgramTest, ADirectoryAndAFailedReadAreNamedAsSuch) {
+    TempDir dir;
+    ASSERT_EQ(mkdir((dir.path() + "/srce.txt").c_str(), 0755), 0);
+    {
+        Process p(program("srce"), {}, dir.path());
+        p.write("");
+        expectRefused(p, "srce: srce.txt: fajl ne moze da se otvori (Is a directory)");
+    }
+    if (std::system("strace -o /dev/null -e trace=none -e inject=read:error=EIO:when=60000 "
+                    "true >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "strace is missing or cannot inject faults here (ptrace not allowed?)";
+    }
+    // The file's second read fails.  The first fills the 8 KiB buffer, so the
+    // failure falls inside 12345, which once was read as 12.
+    TempDir eio;
+    std::string text = "99\n";
+    while (text.size() + 4 <= 8189) text += "1 1\n";
+    text += std::string(8189 - text.size(), ' ');
+    const long line = std::count(text.begin(), text.end(), '\n') + 1;
+    text += "12345 1\n";
+    eio.write("srce.txt", text);
+    Process p("/usr/bin/env",
+              {"strace", "-f", "-qq", "-o", "/dev/null", "-P", "srce.txt", "-e", "trace=read", "-e",
+               "inject=read:error=EIO:when=2", program("srce")},
+              eio.path());
+    p.write("");
+    EXPECT_EQ(p.wait(15000), 1);
+    EXPECT_NE(p.err().find("srce: srce.txt:" + std::to_string(line) +
+                           ": fajl ne moze da se procita (Input/output error)\n"),
+              std::string::npos)
+        << p.err();
+    EXPECT_EQ(x.count(TITLE), 0);
 }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/driver.h"
-#include "app/input.h"
+#include "app/point_file.h"
 #include "geometry/triangulate.h"
 #include "scene/scene.h"
 #include "support/fresh_scene.h"

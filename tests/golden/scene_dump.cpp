@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/driver.h"
-#include "app/input.h"
+#include "app/point_file.h"
 #include "scene/scene.h"
 
 using namespace geometrija;

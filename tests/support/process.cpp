@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,7 +32,7 @@ void readAll(int fd, std::mutex& m, std::string& into) {
 }  // namespace
 
 Process::Process(const std::string& program, const std::vector<std::string>& args,
-                 const std::string& cwd) {
+                 const std::string& cwd, const std::string& stdinPath) {
     int in[2];
     int out[2];
     int err[2];
@@ -40,7 +41,14 @@ Process::Process(const std::string& program, const std::vector<std::string>& arg
     }
     pid_ = fork();
     if (pid_ == 0) {
-        dup2(in[0], 0);
+        if (stdinPath.empty()) {
+            dup2(in[0], 0);
+        } else {
+            const int fd = open(stdinPath.c_str(), O_RDONLY);
+            if (fd < 0 || dup2(fd, 0) != 0) {
+                _exit(126);
+            }
+        }
         dup2(out[1], 1);
         dup2(err[1], 2);
         if (chdir(cwd.c_str()) != 0) {
@@ -110,7 +118,9 @@ int Process::wait(int timeoutMs) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         int st = 0;
-        if (waitpid(pid_, &st, WNOHANG) == pid_) {
+        struct rusage usage {};
+        if (wait4(pid_, &st, WNOHANG, &usage) == pid_) {
+            peakKb_ = usage.ru_maxrss;
             status_ = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
             finishReaders();
             return status_;

@@ -14,8 +14,9 @@ namespace xtest {
 class Process {
 public:
     // Starts `program` with `args` (argv[0] is the program itself) in `cwd`.
+    // With `stdinPath`, standard input is that file instead of a pipe.
     Process(const std::string& program, const std::vector<std::string>& args,
-            const std::string& cwd);
+            const std::string& cwd, const std::string& stdinPath = "");
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
@@ -28,6 +29,8 @@ public:
     bool running();
     std::string out();
     std::string err();
+    // The child's peak resident memory in KiB, once it has ended.
+    long peakKb() const { return peakKb_; }
 
 private:
     void finishReaders();
@@ -35,6 +38,7 @@ private:
     pid_t pid_ = -1;
     int in_ = -1;
     int status_ = -1;
+    long peakKb_ = -1;
     std::mutex mutex_;
     std::string out_;
     std::string err_;

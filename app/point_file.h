@@ -1,0 +1,104 @@
+// The point file: the word scanner, the checks of a count and a coordinate,
+// and the reader.  Everything here works on streams, so that it can be tested
+// without a terminal or a window; the console dialogue reuses the scanner and
+// the checks.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+namespace geometrija {
+
+constexpr int MAX_POINTS = 99;  // capacity of the driver's arrays
+
+// The longest word (count, coordinate, answer, file name) that is read.  No
+// number or name a person writes comes near it, and it bounds what one word
+// can take in memory however long the input runs without white space.
+constexpr std::size_t MAX_WORD = 4096;
+
+// One raw coordinate pair as read.
+struct Par {
+    float x;
+    float y;
+};
+
+// Text from the input as it goes into a message: bytes outside printable
+// ASCII (and the backslash and the quote) escaped as \xNN, and cut after 40
+// characters with "...", so that a message stays one readable line.
+std::string escaped(const std::string& text);
+// The same between single quotes: how a refused word is named.
+std::string quoted(const std::string& word);
+
+// Reads white-space-delimited words (white space as scanf sees it) and keeps
+// the line number of each.  A line ends at LF, at CR LF and at a lone CR.
+// The white space after a word is left in the stream.
+class Scanner {
+public:
+    enum Status {
+        WORD,        // a word was read
+        END,         // the input ended before a word
+        TOO_LONG,    // the word passed MAX_WORD bytes; its start is in `word`
+        READ_ERROR,  // the input failed; readError() gives the system's reason
+    };
+
+    explicit Scanner(std::istream& in) : in_(in) {}
+
+    // Skips white space and reads one word, refusing it at its
+    // (MAX_WORD + 1)-th byte.  `line` receives the word's line.
+    Status next(std::string& word, std::int64_t& line);
+
+    // Reads one character, white space included; EOF at the end or on failure.
+    int nextChar();
+
+    // Discards the rest of the current line, up to and including its LF.
+    void skipLine();
+
+    // The last line that holds anything, for messages about the end of a file.
+    std::int64_t lastLine() const { return (lastWasBreak_ && line_ > 1) ? line_ - 1 : line_; }
+    std::int64_t line() const { return line_; }
+    // Whether the input failed, and the system's reason for it.
+    bool failed() const { return !readError_.empty(); }
+    const std::string& readError() const { return readError_; }
+
+private:
+    int get();
+    int peek();
+    void noteFailure(int reason);
+    void note(int c);
+
+    std::istream& in_;
+    std::int64_t line_ = 1;
+    bool lastWasBreak_ = false;
+    bool lastWasCr_ = false;
+    std::string readError_;
+};
+
+// Checks a count as "%d" would read it, and its range 0..99.  Returns the
+// message for a bad count, or an empty string with n set.
+std::string checkCount(const std::string& word, int& n);
+
+// Checks a coordinate as "%f" would read it; nan and the infinities (an
+// overflowing literal included) are refused.  Returns the message, or an
+// empty string with v set.
+std::string checkCoordinate(const std::string& word, float& v);
+
+// The message for a word that passed MAX_WORD bytes.
+std::string tooLong(const std::string& start);
+// The message for input that failed with the system's `reason`.
+std::string cannotRead(const std::string& reason);
+
+// Reads a point file: a count 0..99, then coordinate pairs up to the end of
+// the input.  Pairs past the 99th are checked but not stored.  On success the
+// first min(pairs, 99) pairs are in a[], n is the count, and the result is
+// true.  On failure the result is false and `error` holds one line,
+// "FILE:LINE: WHAT", naming the offending value; a[] and n may be partly
+// written.  `fileName` appears escaped and cut as input text does.
+bool readPointFile(std::istream& in, const std::string& fileName, Par* a, int& n,
+                   std::string& error);
+
+// Opens the named file and reads it as above.  A file that cannot be opened,
+// or that is a directory, gives "FILE: WHAT (system reason)".
+bool loadPointFile(const std::string& fileName, Par* a, int& n, std::string& error);
+
+}  // namespace geometrija
