@@ -1,26 +1,56 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a temporary root and runs srce
-# from there, on the data file the package installed, under the X server in
-# DISPLAY: its window must look exactly like the one of the build tree's
-# srce, and closing it must end the program with status 0.
-#   check_deb.sh BUILD_DIR
+# The Debian package as a lab administrator would take it:
+#   - lintian finds no error and no warning in it or in its debug symbols;
+#   - on a pristine Debian 12 root (mmdebstrap), `apt-get install` of the
+#     .deb resolves its Depends from the archive alone;
+#   - there, srce run in /usr/share/geometrija under that root's own Xvfb
+#     draws a window identical, pixel for pixel, to the build tree's srce
+#     on the X server in DISPLAY, and `man -w srce` finds its page.
+#   check_deb.sh BUILD_DIR      (as root: it makes a chroot)
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
 build="$(realpath "$1")"
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+work=$(mktemp -d /tmp/geometrija-deb-XXXXXX)
+root="$work/root"
+pids=()
+cleanup() {
+    local p
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    umount "$root/dev" "$root/proc" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
-(cd "$build" && cpack -G DEB >/dev/null)
+(cd "$build" && rm -f geometrija*.deb geometrija*.ddeb && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/geometrija_*.deb)
-dpkg-deb -x "$deb" "$root"
-for f in usr/bin/Kalvera usr/bin/tovrin1 usr/bin/srce usr/bin/viroda usr/share/geometrija/srce.txt \
-         usr/share/doc/geometrija/README.md; do
-    [ -e "$root/$f" ] || { echo "check_deb: $f missing from the package" >&2; exit 1; }
-done
+lintian --fail-on error,warning "$deb" "$build"/geometrija-dbgsym_*.ddeb
 
-mkdir "$root/work"
-cp "$root/usr/share/geometrija/srce.txt" "$root/work/"
-screenshot_run "$build/tools/xshot" "$root/work" "$root/packaged.png" "$root/usr/bin/srce"
-screenshot_run "$build/tools/xshot" "$root/work" "$root/built.png" "$build/bin/srce"
-cmp "$root/packaged.png" "$root/built.png"
-echo "check_deb: $(basename "$deb"), $(stat -c %s "$deb") bytes, runs from its own root"
+mmdebstrap --quiet --variant=apt --include=xvfb,man-db \
+    --customize-hook="copy-in $deb /tmp" \
+    --customize-hook="chroot \"\$1\" apt-get install -y -qq --no-install-recommends /tmp/$(basename "$deb") >/dev/null" \
+    bookworm "$root"
+for f in Kalvera tovrin1 srce viroda; do
+    [ -x "$root/usr/bin/$f" ] || { echo "check_deb: /usr/bin/$f not installed" >&2; exit 1; }
+done
+# The four pages are one, linked: man -w names the file it reaches.
+page=$(chroot "$root" man -w srce) || { echo "check_deb: man -w srce found no page" >&2; exit 1; }
+[ "$page" = /usr/share/man/man1/Kalvera.1.gz ] || { echo "check_deb: man -w srce: $page" >&2; exit 1; }
+
+# The root's Xvfb, its display reached from here through its abstract socket.
+mount -t proc proc "$root/proc"
+mount --bind /dev "$root/dev"
+chroot "$root" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+inside=":$(tr -d '[:space:]' <"$work/display")"
+
+DISPLAY="$inside" chroot "$root" sh -c 'cd /usr/share/geometrija && exec srce' </dev/null &
+pids+=($!)
+DISPLAY="$inside" "$build/tools/xshot" --close "Geometrija - prikaz zadatka" "$work/installed.png"
+wait "${pids[1]}" || { echo "check_deb: the installed srce did not end with status 0" >&2; exit 1; }
+screenshot_run "$build/tools/xshot" "$root/usr/share/geometrija" "$work/built.png" "$build/bin/srce"
+cmp "$work/installed.png" "$work/built.png"
+echo "check_deb: $(basename "$deb") $(stat -c %s "$deb") bytes, debug symbols" \
+     "$(stat -c %s "$build"/geometrija-dbgsym_*.ddeb) bytes; lintian clean; installed on a" \
+     "pristine Debian 12 with its Depends, draws the build tree's picture"
