@@ -61,14 +61,16 @@ float distance(Tacka a, Tacka b) {
 
 void addNormal(Tacka point, Prava reference, Prava* result) {
     result->point = point;
-    result->dir.x = -reference.dir.y;
-    result->dir.y = reference.dir.x;
+    const Tacka dir = quarterTurn(reference.dir);
+    result->dir.x = dir.x;  // the direction's own colour stays
+    result->dir.y = dir.y;
     addLine(*result, 7);
 }
 
 void addBisector(Tacka a, Tacka b, Prava* result) {
-    const Tacka Cn(static_cast<float>((static_cast<double>(a.x) + b.x) / 2.0),
-                   static_cast<float>((static_cast<double>(a.y) + b.y) / 2.0));
+    // The midpoint and the normal to the line through a and b: the same
+    // roundings as bisector(a, b).
+    const Tacka Cn = midpoint(a, b);
     addPoint(Cn, 2);
     const Prava Pn(a, difference(b, a));
     addNormal(Cn, Pn, result);

@@ -47,8 +47,15 @@ inline double squaredDistance(const Tacka& a, const Tacka& b) {
 void addNormal(Tacka point, Prava reference, Prava* result);
 
 // The perpendicular bisector of a and b: their midpoint is added to the scene
-// in blue (widening the box), then the line through it, as addNormal does.
+// in blue (widening the box), then the line bisector(a, b), as addNormal adds
+// it.
 void addBisector(Tacka a, Tacka b, Prava* result);
+
+// The perpendicular bisector of a and b without touching the scene: through
+// their midpoint, with direction (-(b.y - a.y), b.x - a.x), every coordinate
+// rounded to float.  Defined below; the triangulation builds its centres
+// from it and addBisector adds the same line.
+Prava bisector(Tacka a, Tacka b);
 
 // The arithmetic shared by the intersection routines.
 namespace detail {
@@ -84,7 +91,22 @@ inline float quotient(float num, float den) {
     return static_cast<float>(static_cast<double>(num) / den);
 }
 
+// ((a.x + b.x) / 2, (a.y + b.y) / 2), each rounded to float.
+inline Tacka midpoint(const Tacka& a, const Tacka& b) {
+    return Tacka(static_cast<float>((static_cast<double>(a.x) + b.x) / 2.0),
+                 static_cast<float>((static_cast<double>(a.y) + b.y) / 2.0));
+}
+
+// v turned a quarter turn counter-clockwise, (-v.y, v.x): exact, not rescaled.
+inline Tacka quarterTurn(const Tacka& v) {
+    return Tacka(-v.y, v.x);
+}
+
 }  // namespace detail
+
+inline Prava bisector(Tacka a, Tacka b) {
+    return Prava(detail::midpoint(a, b), detail::quarterTurn(detail::difference(b, a)));
+}
 
 inline int intersectLines(Prava first, Prava second, Tacka* result) {
     const Tacka PQ = detail::difference(second.point, first.point);

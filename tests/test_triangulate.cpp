@@ -149,6 +149,27 @@ TEST_F(TriangulateTest, AThinTriangleIsFoundThroughItsThirdVertex) {
     EXPECT_EQ(segments.size(), 9u);
 }
 
+TEST_F(TriangulateTest, ThePointTestNudgesOnlyWhatLiesOnTheCircle) {
+    // (0, 10) lies exactly on the circle of (0,0), (10,0), (10,10): it moves
+    // to x = 1e-6, where it is inside, and the second comparison counts it.
+    Tacka square[4] = {Tacka(0, 0), Tacka(10, 0), Tacka(10, 10), Tacka(0, 10)};
+    EXPECT_EQ(hasPointInCircumcircle(square[0], square[1], square[2], square, 4), 1);
+    EXPECT_EQ(square[3].x, static_cast<float>(1e-6));
+    // A vertex's duplicate lies on the circle too, yet never counts and
+    // never moves; (20, 20) is outside.
+    Tacka twin[5] = {Tacka(0, 0), Tacka(10, 0), Tacka(10, 10), Tacka(10, 10), Tacka(20, 20)};
+    EXPECT_EQ(hasPointInCircumcircle(twin[0], twin[1], twin[2], twin, 5), 0);
+    EXPECT_EQ(twin[3].x, 10);
+    // A collinear triple has no circle: 1 at once.  (0, 1) lies on the
+    // circle about the origin through (1, 0), which an unchecked centre
+    // would have been, and is not moved.
+    Tacka line[4] = {Tacka(1, 0), Tacka(2, 0), Tacka(3, 0), Tacka(0, 1)};
+    EXPECT_EQ(hasPointInCircumcircle(line[0], line[1], line[2], line, 4), 1);
+    EXPECT_EQ(line[3].x, 0);
+    // The test only reads and nudges: the scene gains nothing.
+    EXPECT_TRUE(points.empty() && lines.empty() && segments.empty());
+}
+
 TEST_F(TriangulateTest, TheScenesCopiesOfThePointsAreNeverNudged) {
     Par a[MAX_POINTS] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
     Tacka A[MAX_POINTS];

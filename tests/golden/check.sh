@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Compares the scene that this build computes for a point file with the
-# golden dump kept in the repository.
-#   check.sh SCENE_DUMP INPUT GOLDEN
+# golden dump kept in the repository.  The dump command may start with an
+# emulator (qemu for a cross build).
+#   check.sh INPUT GOLDEN SCENE_DUMP_COMMAND...
 set -euo pipefail
+input="$1"
+golden="$2"
+shift 2
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
-"$1" "$2" >"$out"
-if ! diff -u "$3" "$out" | head -40; then :; fi
-cmp -s "$3" "$out"
+"$@" "$input" >"$out"
+if ! diff -u "$golden" "$out" | head -40; then :; fi
+cmp -s "$golden" "$out"
