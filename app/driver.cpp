@@ -28,7 +28,7 @@ void buildScene(Par* a, int n, Tacka* A) {
     for (int i = 0; i < n; ++i) {
         A[i].x = a[i].x;
         A[i].y = a[i].y;
-        addPoint(A[i], 0);
+        addPoint(A[i], COLOR_RED);
     }
     triangulate(A, n);
 }

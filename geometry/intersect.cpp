@@ -35,7 +35,12 @@ int intersectSegments(Duz first, Duz second, Tacka* result) {
     }
     // Collinear: compare the extents along x, or along y when the first
     // segment is vertical (or has no length), on the local copies only.
-    if (a0.x == a1.x) {
+    // Exactly vertical is meant: a nearly vertical one still has an extent.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wfloat-equal"
+    const bool vertical = a0.x == a1.x;
+#pragma GCC diagnostic pop
+    if (vertical) {
         for (Tacka* e : {&a0, &a1, &b0, &b1}) {
             std::swap(e->x, e->y);
         }
@@ -64,14 +69,14 @@ void addNormal(Tacka point, Prava reference, Prava* result) {
     const Tacka dir = quarterTurn(reference.dir);
     result->dir.x = dir.x;  // the direction's own colour stays
     result->dir.y = dir.y;
-    addLine(*result, 7);
+    addLine(*result, COLOR_PURPLE);
 }
 
 void addBisector(Tacka a, Tacka b, Prava* result) {
     // The midpoint and the normal to the line through a and b: the same
     // roundings as bisector(a, b).
     const Tacka Cn = midpoint(a, b);
-    addPoint(Cn, 2);
+    addPoint(Cn, COLOR_BLUE);
     const Prava Pn(a, difference(b, a));
     addNormal(Cn, Pn, result);
 }

@@ -3,7 +3,8 @@
 namespace geometrija {
 
 namespace {
-// red, green, blue, yellow, orange, magenta, cyan, purple, white, black
+// Indexed by the codes of primitives.h: red, green, blue, yellow, orange,
+// magenta, cyan, purple, white, black.
 constexpr Rgb COLOR_TABLE[COLOR_COUNT] = {
     {1, 0, 0}, {0, 1, 0}, {0, 0, 1},       {1, 1, 0}, {1, 0.5f, 0},
     {1, 0, 1}, {0, 1, 1}, {0.5f, 0, 0.5f}, {1, 1, 1}, {0, 0, 0},

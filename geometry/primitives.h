@@ -5,8 +5,20 @@
 
 namespace geometrija {
 
-// Colour code that every constructor gives: black.
-constexpr int DEFAULT_COLOR = 9;
+// The colour codes: plain ints that index the colour table (primitives.cpp).
+constexpr int COLOR_RED = 0;  // input points
+constexpr int COLOR_GREEN = 1;
+constexpr int COLOR_BLUE = 2;  // a bisector's midpoint
+constexpr int COLOR_YELLOW = 3;
+constexpr int COLOR_ORANGE = 4;
+constexpr int COLOR_MAGENTA = 5;
+constexpr int COLOR_CYAN = 6;
+constexpr int COLOR_PURPLE = 7;  // a normal line
+constexpr int COLOR_WHITE = 8;
+constexpr int COLOR_BLACK = 9;  // triangle sides
+constexpr int COLOR_COUNT = 10;
+// Colour code that every constructor gives.
+constexpr int DEFAULT_COLOR = COLOR_BLACK;
 
 // A point of the plane; also serves as a 2-D vector.
 struct Tacka {
@@ -21,7 +33,9 @@ struct Tacka {
     float squaredLength() const {
         return static_cast<float>(static_cast<double>(x) * x + static_cast<double>(y) * y);
     }
-    void draw() const;
+    // Each type's draw() is defined in render/draw.cpp: the value types stay
+    // free of OpenGL, which only the renderer links.
+    void draw() const;  // in render/draw.cpp
 };
 
 // The segment from start to end.
@@ -31,7 +45,7 @@ struct Duz {
     int color;
 
     Duz(const Tacka& a, const Tacka& b) : start(a), end(b), color(DEFAULT_COLOR) {}
-    void draw() const;
+    void draw() const;  // in render/draw.cpp
 };
 
 // The infinite line through point with direction dir (dir is not normalised).
@@ -42,7 +56,7 @@ struct Prava {
 
     Prava() : color(DEFAULT_COLOR) {}
     Prava(const Tacka& a, const Tacka& b) : point(a), dir(b), color(DEFAULT_COLOR) {}
-    void draw() const;
+    void draw() const;  // in render/draw.cpp
 };
 
 // A circle; filled field by field.
@@ -51,7 +65,7 @@ struct Krug {
     float radius;
     int color;
 
-    void draw() const;
+    void draw() const;  // in render/draw.cpp
 };
 
 // One entry of the colour table.
@@ -60,8 +74,6 @@ struct Rgb {
     float g;
     float b;
 };
-
-constexpr int COLOR_COUNT = 10;
 
 // Looks up a colour code.  Returns false, and leaves out untouched, for any
 // code outside 0..9 (negative codes included): such a code sets no colour.

@@ -13,7 +13,6 @@ namespace {
 // sum stored back as float.  It moves the point only where |x| < 32 or so;
 // beyond, the sum rounds back to x.
 constexpr double COCIRCULAR_NUDGE = 1e-6;
-constexpr int SIDE_COLOR = 9;
 
 // The centre of the circle through P1, P2, P3 as the crossing of two
 // bisectors, built first from P1 (of P1P2 and P1P3).  The parallel
@@ -133,9 +132,9 @@ void triangulate(Tacka* pts, int n) {
                     const Duz d1(pts[i], pts[j]);
                     const Duz d2(pts[j], pts[k]);
                     const Duz d3(pts[i], pts[k]);
-                    addSegment(d1, SIDE_COLOR);
-                    addSegment(d2, SIDE_COLOR);
-                    addSegment(d3, SIDE_COLOR);
+                    addSegment(d1, COLOR_BLACK);
+                    addSegment(d2, COLOR_BLACK);
+                    addSegment(d3, COLOR_BLACK);
                 }
             }
         }

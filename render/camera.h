@@ -4,11 +4,10 @@
 #pragma once
 
 #include "geometry/primitives.h"
+#include "scene/scene.h"  // WINDOW_WIDTH, WINDOW_HEIGHT
 
 namespace geometrija {
 
-constexpr int WINDOW_WIDTH = 1024;
-constexpr int WINDOW_HEIGHT = 700;
 constexpr int WINDOW_X = 100;
 constexpr int WINDOW_Y = 50;
 constexpr const char* WINDOW_TITLE = "Geometrija - prikaz zadatka";

@@ -3,7 +3,7 @@
 
 #include "geometry/primitives.h"
 #include "render/camera.h"
-#include "render/graphics.h"
+#include "render/draw.h"
 
 namespace geometrija {
 

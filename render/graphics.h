@@ -16,7 +16,4 @@ void fitCamera();                         // first projection and model view
 void display();
 void reshape(int width, int height);
 
-// Sets the current OpenGL colour for a colour code; no call for codes outside 0..9.
-void applyColor(int code);
-
 }  // namespace geometrija

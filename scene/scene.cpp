@@ -4,7 +4,7 @@ namespace geometrija {
 
 // Initialised in this order: corners first, then the lists.  The corners start
 // at the window's size and at the origin, not at the infinities.
-Tacka minCorner(1024, 700);
+Tacka minCorner(WINDOW_WIDTH, WINDOW_HEIGHT);
 Tacka maxCorner(0, 0);
 std::list<Tacka> points;
 std::list<Duz> segments;

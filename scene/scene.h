@@ -9,7 +9,12 @@
 
 namespace geometrija {
 
-extern Tacka minCorner;  // running minimum of x and of y; starts at (1024, 700)
+// The window's size in pixels.  The window opens at this size, and the
+// scene's box starts at it: minCorner begins at (WINDOW_WIDTH, WINDOW_HEIGHT).
+constexpr int WINDOW_WIDTH = 1024;
+constexpr int WINDOW_HEIGHT = 700;
+
+extern Tacka minCorner;  // running minimum of x and of y; starts at the window size
 extern Tacka maxCorner;  // running maximum of x and of y; starts at (0, 0)
 
 extern std::list<Tacka> points;  // drawn last, on top

@@ -17,6 +17,7 @@
 #include "app/dialogue.h"
 #include "app/driver.h"
 #include "app/point_file.h"
+#include "support/texts.h"
 
 using namespace geometrija;
 
@@ -233,9 +234,7 @@ Talk talk(const std::string& input) {
     return talkOn(in);
 }
 
-const std::string Q =
-    "Da li koordinate tacaka zelite uneti preko standardnog ulaza ili procitati iz tekstualnog "
-    "fajla? ( u / f) : \n";
+const std::string& Q = xtest::QUESTION;
 
 }  // namespace
 

@@ -10,6 +10,9 @@
 #include <unistd.h>
 #include <cmath>
 #include <cstdlib>
+#include <set>
+#include <utility>
+#include <vector>
 
 #include "geometry/intersect.h"
 #include "render/graphics.h"
@@ -38,7 +41,7 @@ void resizeWindow(int w, int h) {
 // Fits the camera to the scene as the programs do, lets reshape and display
 // run for the window's size, and reads the window back from the X server,
 // through the connection that drew it, so that the swap has landed.
-Image draw(int w = 1024, int h = 700) {
+Image draw(int w = WINDOW_WIDTH, int h = WINDOW_HEIGHT) {
     resizeWindow(w, h);
     fitCamera();
     reshape(w, h);
@@ -83,7 +86,7 @@ TEST_F(RenderTest, PointsAreRedDotsWhereTheCameraRulePutsThem) {
         addPoint(Tacka(p[0], p[1]), 0);
     }
     const Image im = draw();
-    const Framing f(0, 0, 10, 10, 1024, 700);
+    const Framing f(5, 5, 20, 1024, 700);
     EXPECT_TRUE(xtest::isBeige(im.at(0, 0)));
     EXPECT_TRUE(xtest::isBeige(im.at(1023, 699)));
     for (const auto& p : pts) {
@@ -101,7 +104,7 @@ TEST_F(RenderTest, SegmentsAreBlackWithTheirEndDotsCoveredByThePoints) {
     addPoint(Tacka(4, 0), 0);
     addPoint(Tacka(0, 3), 0);
     const Image im = draw();
-    const Framing f(0, 0, 4, 3, 1024, 700);
+    const Framing f(2, 1.5, 8, 1024, 700);
     EXPECT_TRUE(xtest::redDotAt(im, f, 0, 0));
     EXPECT_TRUE(xtest::redDotAt(im, f, 4, 0));
     EXPECT_TRUE(xtest::redDotAt(im, f, 0, 3));
@@ -139,7 +142,7 @@ TEST_F(RenderTest, LinesAndCirclesInTheirColours) {
     k.color = 9;
     addCircle(k, 1);  // green
     const Image im = draw();
-    const Framing f(0, 0, 10, 10, 1024, 700);
+    const Framing f(5, 5, 20, 1024, 700);
     const int lineRow = static_cast<int>(f.row(5));
     // The line runs across the whole window (its drawn ends are 100 units off),
     // over the circle where they cross.
@@ -165,7 +168,7 @@ TEST_F(RenderTest, ATallerOrWiderWindowKeepsThePictureUndistorted) {
     }
     for (const auto& size : {std::pair<int, int>{1024, 700}, {700, 900}, {1150, 500}}) {
         const Image im = draw(size.first, size.second);
-        const Framing f(0, 0, 8, 8, size.first, size.second);
+        const Framing f(4, 4, 16, size.first, size.second);
         for (const auto& p : pts) {
             EXPECT_TRUE(xtest::redDotAt(im, f, p[0], p[1]))
                 << size.first << "x" << size.second << " " << p[0] << "," << p[1];
@@ -196,7 +199,7 @@ TEST_F(RenderTest, ACodeOutsideTheTableKeepsThePreviousColour) {
     addPoint(Tacka(0, 0), 2);     // blue
     addPoint(Tacka(10, 10), 12);  // no colour of its own: drawn blue too
     const Image im = draw();
-    const Framing f(0, 0, 10, 10, 1024, 700);
+    const Framing f(5, 5, 20, 1024, 700);
     const int c = static_cast<int>(std::floor(f.column(10)));
     const int r = static_cast<int>(std::floor(f.row(10)));
     EXPECT_EQ(xtest::countAround(im, c, r, 4, 0, 0, 255), 16);
@@ -208,7 +211,7 @@ TEST_F(RenderTest, ABisectorShowsAsAPurpleLineThroughABlueMidpoint) {
     Prava r;
     addBisector(Tacka(0, 0), Tacka(8, 4), &r);  // midpoint (4, 2), direction (-4, 8)
     const Image im = draw();
-    const Framing f(0, 0, 8, 4, 1024, 700);
+    const Framing f(4, 2, 16, 1024, 700);
     const int c = static_cast<int>(std::floor(f.column(4)));
     const int row = static_cast<int>(std::floor(f.row(2)));
     EXPECT_EQ(xtest::countAround(im, c, row, 4, 0, 0, 255), 16);
@@ -222,4 +225,58 @@ TEST_F(RenderTest, ABisectorShowsAsAPurpleLineThroughABlueMidpoint) {
     EXPECT_TRUE(xtest::isBeige(im.at(static_cast<int>(f.column(2)), static_cast<int>(f.row(1)))));
     EXPECT_TRUE(xtest::redDotAt(im, f, 0, 0));
     EXPECT_TRUE(xtest::redDotAt(im, f, 8, 4));
+}
+
+TEST_F(RenderTest, ASceneBetweenOneHundredAndOneThousandAwayShows) {
+    // Box (0,0)-(450,10): the camera stands 2 * 450 = 900 away, inside the
+    // far plane at 1000.
+    addPoint(Tacka(0, 0), COLOR_RED);
+    addPoint(Tacka(450, 10), COLOR_RED);
+    const Image im = draw();
+    const Framing f(225, 5, 900, WINDOW_WIDTH, WINDOW_HEIGHT);
+    EXPECT_TRUE(xtest::redDotAt(im, f, 0, 0));
+    EXPECT_TRUE(xtest::redDotAt(im, f, 450, 10));
+}
+
+TEST_F(RenderTest, ALoneSegmentShowsItsEndDotsAndACircleAllItsVertices) {
+    // No point covers the segment's ends: its own dots must show there.
+    addSegment(Duz(Tacka(0, 0), Tacka(10, 10)), COLOR_BLACK);  // box (0,0)-(10,10)
+    Krug k;
+    k.center = Tacka(5, 2);
+    k.radius = 1;
+    k.color = COLOR_BLACK;
+    addCircle(k, COLOR_GREEN);
+    const Image im = draw();
+    const Framing f(5, 5, 20, WINDOW_WIDTH, WINDOW_HEIGHT);
+    for (const double e : {0.0, 10.0}) {
+        // The 4 x 4 dot covers the 3 x 3 pixels around the end; the line
+        // alone would cover three of them.
+        const int c = static_cast<int>(std::floor(f.column(e)));
+        const int r = static_cast<int>(std::floor(f.row(e)));
+        EXPECT_EQ(xtest::countAround(im, c, r, 1, 0, 0, 0), 9) << e;
+    }
+    // OpenGL's feedback mode hands back what the circle sends: a closed loop
+    // of 100 vertices, that is 100 sides between 100 different vertices.
+    std::vector<GLfloat> buffer(4096);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    circles.front().draw();
+    const GLint used = glRenderMode(GL_RENDER);
+    ASSERT_GT(used, 0) << "feedback buffer too small";
+    int sides = 0;
+    std::set<std::pair<GLfloat, GLfloat>> vertices;
+    for (GLint i = 0; i < used;) {
+        const GLfloat token = buffer[static_cast<std::size_t>(i)];
+        if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
+            ++sides;
+            vertices.emplace(buffer[static_cast<std::size_t>(i) + 1],
+                             buffer[static_cast<std::size_t>(i) + 2]);
+            i += 5;
+        } else {
+            ADD_FAILURE() << "unexpected feedback token " << token;
+            break;
+        }
+    }
+    EXPECT_EQ(sides, 100);
+    EXPECT_EQ(vertices.size(), 100u);
 }

@@ -50,20 +50,38 @@ TEST(Primitives, ConstructorsGiveBlackAndKeepTheirArguments) {
 
     EXPECT_EQ(Tacka(3, 4).squaredLength(), 25.0f);
     EXPECT_EQ(Tacka().squaredLength(), 0.0f);
-    // Formed in double, rounded once: 1 + 2^-24 squared is not 1 in double.
-    const float v = 1.0f + std::ldexp(1.0f, -23);
-    EXPECT_EQ(Tacka(v, 0).squaredLength(), static_cast<float>(static_cast<double>(v) * v));
+    // Formed in double and rounded once (squares and sum in float give
+    // 0x1.114068p+6), a value checked apart from this code.
+    EXPECT_EQ(Tacka(0x1.6f28p-6f, -0x1.087bf4p+3f).squaredLength(), 0x1.114066p+6f);
 }
 
-TEST(Primitives, ColourTableAndCodesOutsideIt) {
-    const Rgb expected[10] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1},       {1, 1, 0}, {1, 0.5f, 0},
-                              {1, 0, 1}, {0, 1, 1}, {0.5f, 0, 0.5f}, {1, 1, 1}, {0, 0, 0}};
-    for (int code = 0; code < 10; ++code) {
+TEST(Primitives, ColourCodesNameTheirColoursAndCodesOutsideSetNone) {
+    // The four colours the system draws with are what their names say; the
+    // window tests see them as pixels.
+    const struct {
+        int code;
+        Rgb rgb;
+    } used[] = {{COLOR_RED, {1, 0, 0}},
+                {COLOR_BLUE, {0, 0, 1}},
+                {COLOR_PURPLE, {0.5f, 0, 0.5f}},
+                {COLOR_BLACK, {0, 0, 0}}};
+    for (const auto& u : used) {
         Rgb c{};
-        ASSERT_TRUE(lookupColor(code, c)) << code;
-        EXPECT_EQ(c.r, expected[code].r) << code;
-        EXPECT_EQ(c.g, expected[code].g) << code;
-        EXPECT_EQ(c.b, expected[code].b) << code;
+        ASSERT_TRUE(lookupColor(u.code, c)) << u.code;
+        EXPECT_TRUE(c.r == u.rgb.r && c.g == u.rgb.g && c.b == u.rgb.b) << u.code;
+    }
+    // The ten codes give ten different colours, each component 0, 0.5 or 1.
+    Rgb all[COLOR_COUNT];
+    for (int code = 0; code < COLOR_COUNT; ++code) {
+        ASSERT_TRUE(lookupColor(code, all[code])) << code;
+        for (float v : {all[code].r, all[code].g, all[code].b}) {
+            EXPECT_TRUE(v == 0 || v == 0.5f || v == 1) << code;
+        }
+        for (int other = 0; other < code; ++other) {
+            EXPECT_FALSE(all[code].r == all[other].r && all[code].g == all[other].g &&
+                         all[code].b == all[other].b)
+                << code << " and " << other;
+        }
     }
     for (int code : {10, -1, 1000, std::numeric_limits<int>::min()}) {
         Rgb c{7, 7, 7};

@@ -16,10 +16,12 @@
 #include "app/point_file.h"
 #include "geometry/triangulate.h"
 #include "scene/scene.h"
+#include "support/bits.h"
 #include "support/fresh_scene.h"
 #include "support/plain_triangulation.h"
 
 using namespace geometrija;
+using xtest::sameBits;
 
 namespace {
 
@@ -170,6 +172,17 @@ TEST_F(TriangulateTest, ThePointTestNudgesOnlyWhatLiesOnTheCircle) {
     EXPECT_TRUE(points.empty() && lines.empty() && segments.empty());
 }
 
+// Guards the fault that made the build switch GCC's automatic vectoriser off:
+// at -O2 it kept a bisector's midpoint in double where the code rounds it to
+// float, which moves this thin triangle's centre (about (10.8, -1605)) by
+// one ulp, enough to put the fourth point outside.  In exact arithmetic, as
+// with the roundings where the code puts them, it lies inside.
+TEST_F(TriangulateTest, ThinTriangleOfTheVectoriserFault) {
+    Tacka pts[4] = {Tacka(0x1.bc1be4p+3f, 0x1.ef8fc6p-8f), Tacka(0x1.16489ep+4f, -0x1.95c20ap-9f),
+                    Tacka(0x1.8bc144p+2f, 0x1.0885aap-8f), Tacka(0x1.28fbbep+3f, 0x1.42f2eap-7f)};
+    EXPECT_EQ(hasPointInCircumcircle(pts[0], pts[1], pts[2], pts, 4), 1);
+}
+
 TEST_F(TriangulateTest, TheScenesCopiesOfThePointsAreNeverNudged) {
     Par a[MAX_POINTS] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
     Tacka A[MAX_POINTS];
@@ -244,11 +257,6 @@ std::vector<Tacka> randomSet(std::mt19937& rng, int kind, int most) {
         }
     }
     return pts;
-}
-
-bool sameBits(const Tacka& a, const Tacka& b) {
-    return std::memcmp(&a.x, &b.x, sizeof(float)) == 0 &&
-           std::memcmp(&a.y, &b.y, sizeof(float)) == 0;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace xtest {
 
 inline void freshScene() {
     using namespace geometrija;
-    minCorner = Tacka(1024, 700);
+    minCorner = Tacka(WINDOW_WIDTH, WINDOW_HEIGHT);
     maxCorner = Tacka(0, 0);
     points.clear();
     segments.clear();

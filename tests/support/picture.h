@@ -1,6 +1,6 @@
-// Where the camera rule puts a plane point on the screen, computed here from
-// the rule itself (not from the code under test), and pixel checks on a
-// picture read back from a real window.
+// Where a camera puts a plane point on the screen, and pixel checks on a
+// picture read back from a real window.  The camera itself (view centre and
+// distance) is stated by each test, worked out by hand from the points.
 #pragma once
 
 #include <cmath>
@@ -12,19 +12,16 @@
 
 namespace xtest {
 
-// The camera of a box: view centre and distance, twice the larger of
-// |min| + max in x and in y, each rounded to float as the picture's rule says.
+// The camera looking at (cx, cy) from `dist` in a window of w x h pixels.
+// By the picture's rule the centre is the middle of the scene's box and the
+// distance twice the larger of |min| + max in x and in y; the box starts at
+// (1024, 700)-(0, 0), so a scene within that range has its true extremes.
 struct Framing {
     double cx, cy, dist;
     int width, height;
 
-    Framing(float minX, float minY, float maxX, float maxY, int w, int h) : width(w), height(h) {
-        cx = static_cast<float>((static_cast<double>(minX) + maxX) / 2);
-        cy = static_cast<float>((static_cast<double>(minY) + maxY) / 2);
-        const float ex = static_cast<float>(std::fabs(static_cast<double>(minX)) + maxX);
-        const float ey = static_cast<float>(std::fabs(static_cast<double>(minY)) + maxY);
-        dist = static_cast<float>(2.0 * (ex < ey ? ey : ex));
-    }
+    Framing(double x, double y, double d, int w, int h)
+        : cx(x), cy(y), dist(d), width(w), height(h) {}
     // Pixels per plane unit: the visible half-height is dist * tan(22.5 deg).
     double scale() const { return height / (2 * dist * std::tan(22.5 * std::acos(-1.0) / 180)); }
     // Window coordinates with the origin at the top left, as in an Image.
