@@ -53,28 +53,15 @@ std::string quoted(const std::string& word) {
     return "'" + escaped(word) + "'";
 }
 
-// Reads straight from the stream's buffer: a byte at a time through the
-// stream's own get() costs a sentry each and reads a gigabyte in a minute.
-// A buffer reports a failed read by throwing (the stream would only set its
-// bad bit); errno still holds the read's reason there.
-int Scanner::get() {
+// Reads straight from the stream's buffer, which reports a failed read by
+// throwing (the stream would turn that into its bad bit, and into EOF for
+// the caller); errno still holds the read's reason there.
+int Scanner::read(bool consume) {
     if (failed()) {
         return EOF;
     }
     try {
-        return in_.rdbuf()->sbumpc();
-    } catch (...) {
-        noteFailure(errno);
-        return EOF;
-    }
-}
-
-int Scanner::peek() {
-    if (failed()) {
-        return EOF;
-    }
-    try {
-        return in_.rdbuf()->sgetc();
+        return consume ? in_.rdbuf()->sbumpc() : in_.rdbuf()->sgetc();
     } catch (...) {
         noteFailure(errno);
         return EOF;

@@ -62,8 +62,9 @@ public:
     const std::string& readError() const { return readError_; }
 
 private:
-    int get();
-    int peek();
+    int read(bool consume);
+    int get() { return read(true); }
+    int peek() { return read(false); }
     void noteFailure(int reason);
     void note(int c);
 
