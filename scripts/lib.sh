@@ -41,7 +41,7 @@ start_xvfb() {
     fdfile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
     XVFB_PID=$!
-    trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
+    trap 'kill "${XVFB_PID:-}" 2>/dev/null || true' EXIT
     local i
     for i in $(seq 100); do
         [ -s "$fdfile" ] && break
