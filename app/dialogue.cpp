@@ -14,8 +14,12 @@ const char* const COUNT_PROMPT = "Unesi broj tacaka: \n";
 const char* const COORDINATES_PROMPT = "Unesi koordinate tacki: \n";
 const char* const FILE_PROMPT = "Unesite ime fajla\n";
 
-// Why no answer came: the end of standard input, or its failure.
-std::string noAnswer(const Scanner& scanner) {
+// Why no answer came: the end of standard input, its failure, or a word
+// too long (`status` other than WORD).
+std::string noAnswer(Scanner::Status status, const std::string& word, const Scanner& scanner) {
+    if (status == Scanner::TOO_LONG) {
+        return tooLong(word);
+    }
     if (scanner.failed()) {
         return "standardni ulaz ne moze da se procita (" + scanner.readError() + ")";
     }
@@ -38,13 +42,16 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
         return result;
     };
 
+    std::string word;
+    std::int64_t line = 0;
+
     // Every character counts as an answer, a line break included: a wrong
     // one-letter answer and Enter bring the question twice.
     out << QUESTION << std::flush;
     int s = scanner.nextChar();
     for (int wrong = 1; s != 'f' && s != 'u'; ++wrong) {
         if (s == EOF) {
-            return fail(noAnswer(scanner));
+            return fail(noAnswer(Scanner::END, word, scanner));
         }
         if (wrong == MAX_WRONG_ANSWERS) {
             return fail(tooManyWrong());
@@ -52,13 +59,11 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
         out << QUESTION << std::flush;
         s = scanner.nextChar();
     }
-    std::string word;
-    std::int64_t line = 0;
     if (s == 'f') {
         out << FILE_PROMPT << std::flush;
         const Scanner::Status status = scanner.next(word, line);
         if (status != Scanner::WORD) {
-            return fail(status == Scanner::TOO_LONG ? tooLong(word) : noAnswer(scanner));
+            return fail(noAnswer(status, word, scanner));
         }
         result.end = DialogueEnd::FileNamed;
         result.fileName = word;
@@ -72,7 +77,7 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
             out << prompt << std::flush;
             const Scanner::Status status = scanner.next(word, line);
             if (status != Scanner::WORD) {
-                result.error = status == Scanner::TOO_LONG ? tooLong(word) : noAnswer(scanner);
+                result.error = noAnswer(status, word, scanner);
                 return false;
             }
             const std::string what = check(word);

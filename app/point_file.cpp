@@ -22,9 +22,14 @@ std::string at(const std::string& fileName, std::int64_t line, const std::string
     return escaped(fileName) + ":" + std::to_string(line) + ": " + what;
 }
 
-// The message for a scanner status other than a word or the end.
-std::string failure(Scanner::Status status, const std::string& word, const Scanner& scanner) {
-    return status == Scanner::TOO_LONG ? tooLong(word) : cannotRead(scanner.readError());
+// The message for a scanner status other than a word or the end: a word
+// too long, on its own line, or a failed read, where the reading stopped.
+std::string failure(const std::string& fileName, Scanner::Status status, const std::string& word,
+                    std::int64_t wordLine, const Scanner& scanner) {
+    if (status == Scanner::TOO_LONG) {
+        return at(fileName, wordLine, tooLong(word));
+    }
+    return at(fileName, scanner.line(), "fajl ne moze da se procita (" + scanner.readError() + ")");
 }
 
 }  // namespace
@@ -165,10 +170,6 @@ std::string tooLong(const std::string& start) {
     return "rec je duza od " + std::to_string(MAX_WORD) + " bajtova: " + quoted(start);
 }
 
-std::string cannotRead(const std::string& reason) {
-    return "fajl ne moze da se procita (" + reason + ")";
-}
-
 bool readPointFile(std::istream& in, const std::string& fileName, Par* a, int& n,
                    std::string& error) {
     Scanner scanner(in);
@@ -180,8 +181,7 @@ bool readPointFile(std::istream& in, const std::string& fileName, Par* a, int& n
         return false;
     }
     if (status != Scanner::WORD) {
-        error = at(fileName, status == Scanner::TOO_LONG ? line : scanner.line(),
-                   failure(status, word, scanner));
+        error = failure(fileName, status, word, line, scanner);
         return false;
     }
     int count = 0;
@@ -215,8 +215,7 @@ bool readPointFile(std::istream& in, const std::string& fileName, Par* a, int& n
         ++coordinates;
     }
     if (status != Scanner::END) {
-        error = at(fileName, status == Scanner::TOO_LONG ? line : scanner.line(),
-                   failure(status, word, scanner));
+        error = failure(fileName, status, word, line, scanner);
         return false;
     }
     if (coordinates % 2 != 0) {

@@ -86,8 +86,6 @@ std::string checkCoordinate(const std::string& word, float& v);
 
 // The message for a word that passed MAX_WORD bytes.
 std::string tooLong(const std::string& start);
-// The message for input that failed with the system's `reason`.
-std::string cannotRead(const std::string& reason);
 
 // Reads a point file: a count 0..99, then coordinate pairs up to the end of
 // the input.  Pairs past the 99th are checked but not stored.  On success the

@@ -35,7 +35,7 @@ struct Tacka {
     }
     // Each type's draw() is defined in render/draw.cpp: the value types stay
     // free of OpenGL, which only the renderer links.
-    void draw() const;  // in render/draw.cpp
+    void draw() const;
 };
 
 // The segment from start to end.

@@ -55,13 +55,16 @@ start_xvfb() {
     rm -f "$fdfile"
 }
 
-# Runs PROGRAM in DIR with INPUT (default none) on its standard input, waits
-# for its window, saves it to OUT.png through XSHOT and closes it.  Fails when
-# no window came or the program did not then end with status 0.
-screenshot_run() {  # XSHOT DIR OUT.png PROGRAM [INPUT]
-    (cd "$2" && printf '%s' "${5:-}" | "$4") &
+# Runs COMMAND (a program and its arguments, an emulator or chroot in front
+# of it included) in DIR with INPUT on its standard input, waits for its
+# window, saves it to OUT.png through XSHOT and closes it.  Fails when no
+# window came or the program did not then end with status 0.
+screenshot_run() {  # XSHOT DIR OUT.png INPUT COMMAND...
+    local xshot="$1" dir="$2" out="$3" input="$4"
+    shift 4
+    (cd "$dir" && printf '%s' "$input" | "$@") &
     local pid=$!
-    if ! "$1" --close "Geometrija - prikaz zadatka" "$3"; then
+    if ! "$xshot" --timeout 60 --close "Geometrija - prikaz zadatka" "$out"; then
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
         return 1

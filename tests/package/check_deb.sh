@@ -45,11 +45,9 @@ pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 inside=":$(tr -d '[:space:]' <"$work/display")"
 
-DISPLAY="$inside" chroot "$root" sh -c 'cd /usr/share/geometrija && exec srce' </dev/null &
-pids+=($!)
-DISPLAY="$inside" "$build/tools/xshot" --close "Geometrija - prikaz zadatka" "$work/installed.png"
-wait "${pids[1]}" || { echo "check_deb: the installed srce did not end with status 0" >&2; exit 1; }
-screenshot_run "$build/tools/xshot" "$root/usr/share/geometrija" "$work/built.png" "$build/bin/srce"
+DISPLAY="$inside" screenshot_run "$build/tools/xshot" / "$work/installed.png" "" \
+    chroot "$root" sh -c 'cd /usr/share/geometrija && exec srce'
+screenshot_run "$build/tools/xshot" "$root/usr/share/geometrija" "$work/built.png" "" "$build/bin/srce"
 cmp "$work/installed.png" "$work/built.png"
 echo "check_deb: $(basename "$deb") $(stat -c %s "$deb") bytes, debug symbols" \
      "$(stat -c %s "$build"/geometrija-dbgsym_*.ddeb) bytes; lintian clean; installed on a" \
