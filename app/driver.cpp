@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/dialogue.h"
+#include "app/platform.h"
 #include "geometry/triangulate.h"
 #include "render/graphics.h"
 #include "scene/scene.h"
@@ -46,13 +47,14 @@ int commonPhase(Par* a, int n, int argc, char** argv) {
 
 int fail(const char* program, const std::string& error) {
     std::cerr << program << ": " << error << '\n' << std::flush;
-    return 1;
+    return endProgram(1);
 }
 
 }  // namespace
 
 int runInteractive(int argc, char** argv) {
     const char* const program = "Kalvera";
+    prepareConsole();
     // Unsynchronised, std::cin reads through a file buffer, which tells a
     // failed read (bad) from the end of the input; the synchronised one
     // reports both as the end.
@@ -63,6 +65,7 @@ int runInteractive(int argc, char** argv) {
         case DialogueEnd::Failed:
             return fail(program, dialogue.error);
         case DialogueEnd::FileNamed:
+            dialogue.fileName = nameFromConsole(dialogue.fileName);
             if (!loadPointFile(dialogue.fileName, a, dialogue.n, dialogue.error)) {
                 return fail(program, dialogue.error);
             }
@@ -74,6 +77,7 @@ int runInteractive(int argc, char** argv) {
 }
 
 int runFixedFile(const char* program, const char* fileName, int argc, char** argv) {
+    prepareConsole();
     Par a[MAX_POINTS];
     int n = 0;
     std::string error;

@@ -1,13 +1,13 @@
 #include "app/point_file.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <istream>
+
+#include "app/platform.h"
 
 namespace geometrija {
 
@@ -241,10 +241,12 @@ bool loadPointFile(const std::string& fileName, Par* a, int& n, std::string& err
         error = escaped(fileName) + ": ime fajla sadrzi bajt NUL";
         return false;
     }
-    std::ifstream in(fileName, std::ios::in | std::ios::binary);
+    std::ifstream in;
+    openForReading(in, fileName);
     int reason = errno;
-    struct stat st {};
-    if (in && stat(fileName.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    // Linux opens a directory and fails at the first read; Windows refuses
+    // it with "Permission denied".  Both are told as what they are.
+    if (isDirectory(fileName)) {
         in.close();
         reason = EISDIR;
     }

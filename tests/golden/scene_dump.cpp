@@ -5,6 +5,11 @@
 #include <cstdio>
 #include <string>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "app/driver.h"
 #include "app/point_file.h"
 #include "scene/scene.h"
@@ -16,6 +21,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: scene_dump FILE\n");
         return 2;
     }
+#ifdef _WIN32
+    // The dump is compared byte for byte: no CR before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     Par a[MAX_POINTS];
     int n = 0;
     std::string error;

@@ -1,0 +1,139 @@
+#include "app/platform.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace geometrija {
+
+bool waitsForEnter(int status, bool ownConsole, bool inputIsConsole) {
+    return status != 0 && ownConsole && inputIsConsole;
+}
+
+#ifdef _WIN32
+
+namespace {
+
+// A UTF-16 string from bytes in the code page, or empty when they are not
+// valid there.
+std::wstring wide(const std::string& text, unsigned codePage) {
+    if (text.empty()) {
+        return std::wstring();
+    }
+    const int size = static_cast<int>(text.size());
+    const int length =
+        MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    if (length <= 0) {
+        return std::wstring();
+    }
+    std::wstring w(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, &w[0], length);
+    return w;
+}
+
+std::string utf8(const std::wstring& w) {
+    const int size = static_cast<int>(w.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, w.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), size, &s[0], length, nullptr, nullptr);
+    return s;
+}
+
+bool isConsole(DWORD which) {
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(which), &mode) != 0;
+}
+
+UINT originalOutputCodePage = 0;
+
+void restoreOutputCodePage() {
+    SetConsoleOutputCP(originalOutputCodePage);
+}
+
+}  // namespace
+
+void openForReading(std::ifstream& in, const std::string& name) {
+    const std::wstring w = wide(name, CP_UTF8);
+    if (w.empty()) {
+        in.open(name, std::ios::in | std::ios::binary);
+    } else {
+        in.open(w.c_str(), std::ios::in | std::ios::binary);
+    }
+}
+
+bool isDirectory(const std::string& name) {
+    const std::wstring w = wide(name, CP_UTF8);
+    const DWORD attributes =
+        w.empty() ? GetFileAttributesA(name.c_str()) : GetFileAttributesW(w.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string nameFromConsole(const std::string& typed) {
+    const UINT codePage = GetConsoleCP();
+    if (!isConsole(STD_INPUT_HANDLE) || codePage == 0 || codePage == CP_UTF8) {
+        return typed;
+    }
+    const std::wstring w = wide(typed, codePage);
+    return w.empty() ? typed : utf8(w);
+}
+
+void prepareConsole() {
+    // Messages are UTF-8 (a file name may hold č or š); the console's own
+    // code page comes back when the program ends.
+    if (isConsole(STD_ERROR_HANDLE) && originalOutputCodePage == 0) {
+        originalOutputCodePage = GetConsoleOutputCP();
+        if (SetConsoleOutputCP(CP_UTF8)) {
+            std::atexit(restoreOutputCodePage);
+        }
+    }
+}
+
+int endProgram(int status) {
+    // A console of its own lists this process alone; a Command Prompt's
+    // lists the prompt too.
+    DWORD processes[2];
+    const bool ownConsole = GetConsoleProcessList(processes, 2) == 1;
+    if (waitsForEnter(status, ownConsole, isConsole(STD_INPUT_HANDLE))) {
+        std::fputs("Pritisnite Enter za kraj.\n", stderr);
+        std::fflush(stderr);
+        const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+        FlushConsoleInputBuffer(input);
+        wchar_t c = 0;
+        DWORD read = 0;
+        while (ReadConsoleW(input, &c, 1, &read, nullptr) && read == 1 && c != L'\r' &&
+               c != L'\n') {
+        }
+    }
+    return status;
+}
+
+#else
+
+void openForReading(std::ifstream& in, const std::string& name) {
+    in.open(name, std::ios::in | std::ios::binary);
+}
+
+bool isDirectory(const std::string& name) {
+    struct stat st {};
+    return stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string nameFromConsole(const std::string& typed) {
+    return typed;
+}
+
+void prepareConsole() {}
+
+int endProgram(int status) {
+    return status;
+}
+
+#endif
+
+}  // namespace geometrija
