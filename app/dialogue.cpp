@@ -1,5 +1,7 @@
 #include "app/dialogue.h"
 
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -33,7 +35,7 @@ std::string tooManyWrong() {
 }  // namespace
 
 DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& err,
-                           const char* program, Par* a) {
+                           const char* program, Par* a, bool outputIsTerminal) {
     DialogueResult result;
     Scanner scanner(in);
     auto fail = [&](const std::string& what) {
@@ -42,12 +44,29 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
         return result;
     };
 
+    // Every prompt is flushed before the next read; one that cannot be
+    // written ends the dialogue, since nobody would see it.
+    bool written = true;
+    std::string writeError;
+    auto say = [&](const char* text) {
+        errno = 0;
+        out << text << std::flush;
+        if (!out) {
+            writeError = "standardni izlaz ne moze da se pise (" +
+                         std::string(std::strerror(errno != 0 ? errno : EIO)) + ")";
+            written = false;
+        }
+        return written;
+    };
+
     std::string word;
     std::int64_t line = 0;
 
     // Every character counts as an answer, a line break included: a wrong
     // one-letter answer and Enter bring the question twice.
-    out << QUESTION << std::flush;
+    if (!say(QUESTION)) {
+        return fail(writeError);
+    }
     int s = scanner.nextChar();
     for (int wrong = 1; s != 'f' && s != 'u'; ++wrong) {
         if (s == EOF) {
@@ -56,12 +75,18 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
         if (wrong == MAX_WRONG_ANSWERS) {
             return fail(tooManyWrong());
         }
-        out << QUESTION << std::flush;
+        if (!say(QUESTION)) {
+            return fail(writeError);
+        }
         s = scanner.nextChar();
     }
     if (s == 'f') {
-        out << FILE_PROMPT << std::flush;
-        const Scanner::Status status = scanner.next(word, line);
+        // The name is the rest of the first line that holds anything, so
+        // that it may hold spaces: "f data.txt" and "f", Enter, "my dir/p.txt".
+        if (!say(FILE_PROMPT)) {
+            return fail(writeError);
+        }
+        const Scanner::Status status = scanner.nextLine(word, line);
         if (status != Scanner::WORD) {
             return fail(noAnswer(status, word, scanner));
         }
@@ -71,12 +96,22 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
     }
 
     // Reads one answer to `prompt` until `check` accepts it; a refused answer
-    // is reported and the rest of its line dropped.
+    // is reported and the rest of its line dropped.  A line that goes on past
+    // MAX_WORD bytes counts as one more wrong answer for each such stretch.
     auto ask = [&](const char* prompt, auto check) {
-        for (int wrong = 1;; ++wrong) {
-            out << prompt << std::flush;
+        int wrong = 0;
+        for (;;) {
+            if (!say(prompt)) {
+                result.error = writeError;
+                return false;
+            }
             const Scanner::Status status = scanner.next(word, line);
             if (status != Scanner::WORD) {
+                // On a terminal the cursor still stands after "x:" when the
+                // input ends there (Ctrl-D): the message gets a line of its own.
+                if (outputIsTerminal && prompt[std::strlen(prompt) - 1] != '\n') {
+                    out << '\n' << std::flush;
+                }
                 result.error = noAnswer(status, word, scanner);
                 return false;
             }
@@ -85,11 +120,12 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
                 return true;
             }
             err << program << ": " << what << '\n' << std::flush;
-            if (wrong == MAX_WRONG_ANSWERS) {
-                result.error = tooManyWrong();
-                return false;
-            }
-            scanner.skipLine();
+            do {
+                if (++wrong == MAX_WRONG_ANSWERS) {
+                    result.error = tooManyWrong();
+                    return false;
+                }
+            } while (!scanner.skipLine());
         }
     };
 
@@ -97,7 +133,9 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
     if (!ask(COUNT_PROMPT, [&](const std::string& w) { return checkCount(w, count); })) {
         return result;
     }
-    out << COORDINATES_PROMPT << std::flush;
+    if (!say(COORDINATES_PROMPT)) {
+        return fail(writeError);
+    }
     for (int i = 0; i < count; ++i) {
         if (!ask("x:", [&](const std::string& w) { return checkCoordinate(w, a[i].x); }) ||
             !ask("y:", [&](const std::string& w) { return checkCoordinate(w, a[i].y); })) {

@@ -26,10 +26,12 @@ struct DialogueResult {
     std::string error;  // one line, without the program's name
 };
 
-// Prompts go to `out`, flushed before every read; a wrong count or coordinate
-// is reported on `err` as "PROGRAM: WHAT", the rest of that line is discarded
-// and the same prompt comes again.
+// Prompts go to `out`, flushed before every read; a prompt that cannot be
+// written ends the dialogue.  A wrong count or coordinate is reported on
+// `err` as "PROGRAM: WHAT", the rest of that line is discarded and the same
+// prompt comes again.  With `outputIsTerminal`, an input that ends right
+// after "x:" or "y:" leaves the cursor on a fresh line for the message.
 DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& err,
-                           const char* program, Par* a);
+                           const char* program, Par* a, bool outputIsTerminal = false);
 
 }  // namespace geometrija

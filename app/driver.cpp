@@ -7,7 +7,9 @@
 #include "app/dialogue.h"
 #include "app/platform.h"
 #include "geometry/triangulate.h"
+#include "render/camera.h"
 #include "render/graphics.h"
+#include "render/window_check.h"
 #include "scene/scene.h"
 
 namespace geometrija {
@@ -36,31 +38,43 @@ void buildScene(Par* a, int n, Tacka* A) {
 
 namespace {
 
-// The scene, then the graphics for good.  A[] lives in this frame for the
-// rest of the process, since the main loop does not return.
-int commonPhase(Par* a, int n, int argc, char** argv) {
-    Tacka A[MAX_POINTS];
-    buildScene(a, n, A);
-    startGraphics(argc, argv);
-    return 0;
-}
-
 int fail(const char* program, const std::string& error) {
     std::cerr << program << ": " << error << '\n' << std::flush;
     return endProgram(1);
+}
+
+// The scene, then the graphics for good.  A[] lives in this frame for the
+// rest of the process, since the main loop does not return.  A picture that
+// will show nothing is announced first; the window opens all the same.
+int commonPhase(const char* program, Par* a, int n, int argc, char** argv) {
+    Tacka A[MAX_POINTS];
+    buildScene(a, n, A);
+    const std::string warning = n > 0 ? emptyPictureWarning(minCorner, maxCorner) : "";
+    if (!warning.empty()) {
+        std::cerr << program << ": " << warning << '\n' << std::flush;
+    }
+    startGraphics(argc, argv);
+    return 0;
 }
 
 }  // namespace
 
 int runInteractive(int argc, char** argv) {
     const char* const program = "Kalvera";
+    guardStandardDescriptors();
     prepareConsole();
+    // Nobody should type points for a window that cannot open.
+    const std::string noWindow = windowUnavailable(argc, argv);
+    if (!noWindow.empty()) {
+        return fail(program, noWindow);
+    }
     // Unsynchronised, std::cin reads through a file buffer, which tells a
     // failed read (bad) from the end of the input; the synchronised one
     // reports both as the end.
     std::ios::sync_with_stdio(false);
     Par a[MAX_POINTS];
-    DialogueResult dialogue = runDialogue(std::cin, std::cout, std::cerr, program, a);
+    DialogueResult dialogue =
+        runDialogue(std::cin, std::cout, std::cerr, program, a, outputIsTerminal());
     switch (dialogue.end) {
         case DialogueEnd::Failed:
             return fail(program, dialogue.error);
@@ -73,10 +87,11 @@ int runInteractive(int argc, char** argv) {
         case DialogueEnd::Typed:
             break;
     }
-    return commonPhase(a, dialogue.n, argc, argv);
+    return commonPhase(program, a, dialogue.n, argc, argv);
 }
 
 int runFixedFile(const char* program, const char* fileName, int argc, char** argv) {
+    guardStandardDescriptors();
     prepareConsole();
     Par a[MAX_POINTS];
     int n = 0;
@@ -84,7 +99,12 @@ int runFixedFile(const char* program, const char* fileName, int argc, char** arg
     if (!loadPointFile(fileName, a, n, error)) {
         return fail(program, error);
     }
-    return commonPhase(a, n, argc, argv);
+    // A bad file is reported first; then whether its picture can be shown.
+    const std::string noWindow = windowUnavailable(argc, argv);
+    if (!noWindow.empty()) {
+        return fail(program, noWindow);
+    }
+    return commonPhase(program, a, n, argc, argv);
 }
 
 }  // namespace geometrija

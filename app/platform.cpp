@@ -6,7 +6,11 @@
 #include <cstdlib>
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace geometrija {
@@ -83,6 +87,12 @@ std::string nameFromConsole(const std::string& typed) {
     return w.empty() ? typed : utf8(w);
 }
 
+bool outputIsTerminal() {
+    return _isatty(1) != 0;
+}
+
+void guardStandardDescriptors() {}
+
 void prepareConsole() {
     // Messages are UTF-8 (a file name may hold č or š); the console's own
     // code page comes back when the program ends.
@@ -126,6 +136,22 @@ bool isDirectory(const std::string& name) {
 
 std::string nameFromConsole(const std::string& typed) {
     return typed;
+}
+
+bool outputIsTerminal() {
+    return isatty(1) != 0;
+}
+
+void guardStandardDescriptors() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1) {
+            // open() takes the lowest free number, which is this one.
+            const int opened = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+            if (opened != fd && opened >= 0) {
+                close(opened);
+            }
+        }
+    }
 }
 
 void prepareConsole() {}

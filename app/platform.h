@@ -27,6 +27,14 @@ std::string nameFromConsole(const std::string& typed);
 // and only when standard input is that console, never a pipe or a file.
 bool waitsForEnter(int status, bool ownConsole, bool inputIsConsole);
 
+// Whether standard output is a terminal (a console on Windows).
+bool outputIsTerminal();
+
+// Opens /dev/null in place of a closed standard descriptor (0, 1 or 2), so
+// that no file or X connection opened later takes its number and receives
+// what is meant for the console.  Nothing to do on Windows.
+void guardStandardDescriptors();
+
 // Prepares the console for the program's messages (UTF-8 on Windows).
 void prepareConsole();
 

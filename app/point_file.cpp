@@ -1,17 +1,22 @@
 #include "app/point_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <istream>
+#include <iterator>
 
 #include "app/platform.h"
 
 namespace geometrija {
 
 namespace {
+
+// DOS's end-of-file mark, which Windows' text mode still honours.
+constexpr int CTRL_Z = 0x1a;
 
 // White space as scanf sees it in the C locale.
 bool isSpace(int c) {
@@ -32,26 +37,113 @@ std::string failure(const std::string& fileName, Scanner::Status status, const s
     return at(fileName, scanner.line(), "fajl ne moze da se procita (" + scanner.readError() + ")");
 }
 
+// The file's next word.  A Ctrl-Z that ends the file, with nothing but white
+// space after it, is the file's end, as Windows' text mode reads it; a word
+// that holds a Ctrl-Z anywhere else is refused as any bad word is.
+Scanner::Status nextInFile(Scanner& scanner, std::string& word, std::int64_t& line) {
+    const Scanner::Status status = scanner.next(word, line);
+    if (status != Scanner::WORD || word.back() != CTRL_Z) {
+        return status;
+    }
+    std::string after;
+    std::int64_t afterLine = 0;
+    if (scanner.next(after, afterLine) != Scanner::END) {
+        return Scanner::WORD;  // not the end: the word, Ctrl-Z and all, is checked
+    }
+    word.pop_back();
+    return word.empty() ? Scanner::END : Scanner::WORD;
+}
+
+}  // namespace
+
+namespace {
+
+// Unicode's invisible format characters (bidirectional marks and overrides,
+// zero-width characters, tags...) and the line and paragraph separators:
+// shown as themselves they would hide or reorder text in a message.
+bool invisible(char32_t cp) {
+    static const char32_t RANGES[][2] = {
+        {0x00ad, 0x00ad},   {0x0600, 0x0605},   {0x061c, 0x061c},   {0x06dd, 0x06dd},
+        {0x070f, 0x070f},   {0x0890, 0x0891},   {0x08e2, 0x08e2},   {0x180e, 0x180e},
+        {0x200b, 0x200f},   {0x2028, 0x202e},   {0x2060, 0x206f},   {0xfeff, 0xfeff},
+        {0xfff9, 0xfffb},   {0x110bd, 0x110bd}, {0x110cd, 0x110cd}, {0x13430, 0x1343f},
+        {0x1bca0, 0x1bca3}, {0x1d173, 0x1d17a}, {0xe0000, 0xe007f},
+    };
+    return std::any_of(std::begin(RANGES), std::end(RANGES),
+                       [cp](const char32_t* r) { return cp >= r[0] && cp <= r[1]; });
+}
+
+// The length of the visible UTF-8 letter that starts at text[i], or 0 when
+// the byte there is not the start of one (invalid UTF-8, an overlong form, a
+// surrogate, a C1 control or an invisible character).
+std::size_t visibleLetter(const std::string& text, std::size_t i) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0xc2 || lead > 0xf4) {
+        return 0;
+    }
+    const std::size_t length = lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
+    if (i + length > text.size()) {
+        return 0;
+    }
+    char32_t cp = lead & (0x7fu >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned char c = static_cast<unsigned char>(text[i + k]);
+        if ((c & 0xc0) != 0x80) {
+            return 0;
+        }
+        cp = (cp << 6) | (c & 0x3fu);
+    }
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < least[length] || cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff) || cp < 0xa0 ||
+        invisible(cp)) {
+        return 0;
+    }
+    return length;
+}
+
 }  // namespace
 
 std::string escaped(const std::string& text) {
+    // Printable ASCII and visible UTF-8 letters (a Serbian name reads as
+    // itself) pass; every other byte, the backslash and the quote become
+    // \xNN.  Cut after 40 characters, a letter or an escaped byte each.
     constexpr std::size_t LIMIT = 40;
     std::string s;
-    for (std::size_t i = 0; i < text.size() && i < LIMIT; ++i) {
+    std::size_t i = 0;
+    for (std::size_t shown = 0; i < text.size() && shown < LIMIT; ++shown) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t letter = visibleLetter(text, i);
         if (c >= 0x20 && c < 0x7f && c != '\\' && c != '\'') {
             s += static_cast<char>(c);
+            ++i;
+        } else if (letter > 0) {
+            s.append(text, i, letter);
+            i += letter;
         } else {
             static const char HEX[] = "0123456789abcdef";
             s += "\\x";
             s += HEX[c >> 4];
             s += HEX[c & 15];
+            ++i;
         }
     }
-    if (text.size() > LIMIT) {
+    if (i < text.size()) {
         s += "...";
     }
     return s;
+}
+
+std::string plural(std::int64_t n, const std::string& one, const std::string& few,
+                   const std::string& many) {
+    const std::int64_t last = n % 10;
+    const std::int64_t lastTwo = n % 100;
+    if (last == 1 && lastTwo != 11) {
+        return one;
+    }
+    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
+        return few;
+    }
+    return many;
 }
 
 std::string quoted(const std::string& word) {
@@ -62,6 +154,17 @@ std::string quoted(const std::string& word) {
 // throwing (the stream would turn that into its bad bit, and into EOF for
 // the caller); errno still holds the read's reason there.
 int Scanner::read(bool consume) {
+    if (pending_.empty()) {
+        return fromStream(consume);
+    }
+    const int c = static_cast<unsigned char>(pending_[0]);
+    if (consume) {
+        pending_.erase(0, 1);
+    }
+    return c;
+}
+
+int Scanner::fromStream(bool consume) {
     if (failed()) {
         return EOF;
     }
@@ -75,6 +178,28 @@ int Scanner::read(bool consume) {
 
 void Scanner::noteFailure(int reason) {
     readError_ = std::strerror(reason != 0 ? reason : EIO);
+}
+
+Scanner::Mark Scanner::byteOrderMark() {
+    // The bytes looked at are read again, unless they are a UTF-8 mark.
+    const int first = fromStream(true);
+    if (first == EOF) {
+        return NO_MARK;
+    }
+    pending_ += static_cast<char>(first);
+    if (first == 0xff || first == 0xfe) {
+        return fromStream(false) == (first ^ 0x01) ? UTF16_MARK : NO_MARK;
+    }
+    if (first != 0xef || fromStream(false) != 0xbb) {
+        return NO_MARK;
+    }
+    pending_ += static_cast<char>(fromStream(true));
+    if (fromStream(false) != 0xbf) {
+        return NO_MARK;
+    }
+    fromStream(true);
+    pending_.clear();
+    return UTF8_MARK;
 }
 
 int Scanner::nextChar() {
@@ -91,7 +216,10 @@ void Scanner::note(int c) {
         ++line_;
     }
     lastWasCr_ = (c == '\r');
-    lastWasBreak_ = (c == '\r' || c == '\n');
+    // A Ctrl-Z that ends a file is its end, not content.
+    if (!isSpace(c) && c != CTRL_Z) {
+        contentLine_ = line_;
+    }
 }
 
 Scanner::Status Scanner::next(std::string& word, std::int64_t& line) {
@@ -123,15 +251,50 @@ Scanner::Status Scanner::next(std::string& word, std::int64_t& line) {
     }
 }
 
-void Scanner::skipLine() {
+Scanner::Status Scanner::nextLine(std::string& text, std::int64_t& line) {
     int c = get();
-    while (c != EOF && c != '\n') {
+    while (c != EOF && isSpace(c)) {
         note(c);
         c = get();
     }
-    if (c == '\n') {
-        note(c);
+    if (c == EOF) {
+        return failed() ? READ_ERROR : END;
     }
+    text.clear();
+    line = line_;
+    for (;;) {
+        note(c);
+        if (text.size() == MAX_WORD) {
+            return TOO_LONG;
+        }
+        text += static_cast<char>(c);
+        c = peek();
+        if (c == EOF && failed()) {
+            return READ_ERROR;
+        }
+        if (c == EOF || c == '\r' || c == '\n') {
+            break;
+        }
+        c = get();
+    }
+    while (isSpace(static_cast<unsigned char>(text.back()))) {
+        text.pop_back();
+    }
+    return WORD;
+}
+
+bool Scanner::skipLine() {
+    for (std::size_t skipped = 0; skipped < MAX_WORD; ++skipped) {
+        const int c = get();
+        if (c == EOF) {
+            return true;
+        }
+        note(c);
+        if (c == '\n' || c == '\r') {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string checkCount(const std::string& word, int& n) {
@@ -173,9 +336,14 @@ std::string tooLong(const std::string& start) {
 bool readPointFile(std::istream& in, const std::string& fileName, Par* a, int& n,
                    std::string& error) {
     Scanner scanner(in);
+    if (scanner.byteOrderMark() == Scanner::UTF16_MARK) {
+        error = at(fileName, 1,
+                   "fajl je sacuvan kao UTF-16; sacuvajte ga kao obican tekst (UTF-8 ili ASCII)");
+        return false;
+    }
     std::string word;
     std::int64_t line = 1;
-    Scanner::Status status = scanner.next(word, line);
+    Scanner::Status status = nextInFile(scanner, word, line);
     if (status == Scanner::END) {
         error = at(fileName, scanner.lastLine(), "nedostaje broj tacaka");
         return false;
@@ -196,7 +364,7 @@ bool readPointFile(std::istream& in, const std::string& fileName, Par* a, int& n
     std::int64_t halfPairLine = 0;
     float x = 0;
     std::string halfPair;
-    while ((status = scanner.next(word, line)) == Scanner::WORD) {
+    while ((status = nextInFile(scanner, word, line)) == Scanner::WORD) {
         float v = 0;
         what = checkCoordinate(word, v);
         if (!what.empty()) {
@@ -225,9 +393,10 @@ bool readPointFile(std::istream& in, const std::string& fileName, Par* a, int& n
     }
     const std::int64_t pairs = coordinates / 2;
     if (pairs < count) {
-        error = at(fileName, scanner.lastLine(),
-                   "fajl ima " + std::to_string(pairs) + " parova koordinata, a broj tacaka je " +
-                       std::to_string(count));
+        error =
+            at(fileName, scanner.lastLine(),
+               "fajl ima " + std::to_string(pairs) + " " + plural(pairs, "par", "para", "parova") +
+                   " koordinata, a broj tacaka je " + std::to_string(count));
         return false;
     }
     n = count;

@@ -23,12 +23,19 @@ struct Par {
     float y;
 };
 
-// Text from the input as it goes into a message: bytes outside printable
-// ASCII (and the backslash and the quote) escaped as \xNN, and cut after 40
+// Text from the input as it goes into a message: printable ASCII and visible
+// UTF-8 letters as they are; control bytes, invalid UTF-8, invisible format
+// characters, the backslash and the quote escaped as \xNN; cut after 40
 // characters with "...", so that a message stays one readable line.
 std::string escaped(const std::string& text);
 // The same between single quotes: how a refused word is named.
 std::string quoted(const std::string& word);
+
+// The Serbian noun form that goes with the number n: `one` for 1, 21, 31...,
+// `few` for 2 to 4, 22 to 24... (not 12 to 14), `many` for the rest
+// ("1 par", "2 para", "5 parova").
+std::string plural(std::int64_t n, const std::string& one, const std::string& few,
+                   const std::string& many);
 
 // Reads white-space-delimited words (white space as scanf sees it) and keeps
 // the line number of each.  A line ends at LF, at CR LF and at a lone CR.
@@ -41,21 +48,39 @@ public:
         TOO_LONG,    // the word passed MAX_WORD bytes; its start is in `word`
         READ_ERROR,  // the input failed; readError() gives the system's reason
     };
+    // What the first bytes of a file say of its encoding.
+    enum Mark {
+        NO_MARK,     // none: read as it is
+        UTF8_MARK,   // EF BB BF, now skipped
+        UTF16_MARK,  // FF FE or FE FF: the file is UTF-16, not text this reader takes
+    };
 
     explicit Scanner(std::istream& in) : in_(in) {}
+
+    // Looks at the first bytes for a byte-order mark; skips a UTF-8 one and
+    // leaves everything else to be read.  Call before anything else is read.
+    Mark byteOrderMark();
 
     // Skips white space and reads one word, refusing it at its
     // (MAX_WORD + 1)-th byte.  `line` receives the word's line.
     Status next(std::string& word, std::int64_t& line);
 
+    // Skips white space and line ends, then reads the rest of that line (up
+    // to CR, LF or the end) without the white space at its end: a name that
+    // may hold spaces.  Refused as TOO_LONG at its (MAX_WORD + 1)-th byte.
+    Status nextLine(std::string& text, std::int64_t& line);
+
     // Reads one character, white space included; EOF at the end or on failure.
     int nextChar();
 
-    // Discards the rest of the current line, up to and including its LF.
-    void skipLine();
+    // Discards the rest of the current line, up to and including its line end
+    // (LF or CR), but at most MAX_WORD bytes: false when the line goes on
+    // past them, true at its end or at the end of the input.
+    bool skipLine();
 
-    // The last line that holds anything, for messages about the end of a file.
-    std::int64_t lastLine() const { return (lastWasBreak_ && line_ > 1) ? line_ - 1 : line_; }
+    // The last line that holds anything other than white space, for messages
+    // about the end of a file.
+    std::int64_t lastLine() const { return contentLine_; }
     std::int64_t line() const { return line_; }
     // Whether the input failed, and the system's reason for it.
     bool failed() const { return !readError_.empty(); }
@@ -63,14 +88,16 @@ public:
 
 private:
     int read(bool consume);
+    int fromStream(bool consume);
     int get() { return read(true); }
     int peek() { return read(false); }
     void noteFailure(int reason);
     void note(int c);
 
     std::istream& in_;
+    std::string pending_;  // bytes looked at for a mark, read again first
     std::int64_t line_ = 1;
-    bool lastWasBreak_ = false;
+    std::int64_t contentLine_ = 1;
     bool lastWasCr_ = false;
     std::string readError_;
 };

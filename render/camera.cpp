@@ -1,6 +1,7 @@
 #include "render/camera.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace geometrija {
 
@@ -13,6 +14,18 @@ Camera cameraFor(const Tacka& minC, const Tacka& maxC) {
     const float larger = c.ex < c.ey ? c.ey : c.ex;
     c.dist = static_cast<float>(2.0 * larger);
     return c;
+}
+
+std::string emptyPictureWarning(const Tacka& minC, const Tacka& maxC) {
+    const Camera c = cameraFor(minC, maxC);
+    if (c.dist >= NEAR_PLANE && c.dist <= FAR_PLANE) {
+        return std::string();
+    }
+    char distance[32];
+    std::snprintf(distance, sizeof distance, "%g", static_cast<double>(c.dist));
+    return std::string("upozorenje: prozor ce biti prazan: kamera je na udaljenosti ") + distance +
+           ", a slika se vidi samo od 1 do 1000 (veci od |min x| + max x i |min y| + max y "
+           "mora biti izmedju 0.5 i 500)";
 }
 
 Projection projectionFor(int width, int height) {

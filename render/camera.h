@@ -3,6 +3,8 @@
 // window size gives, and the vertices that a line and a circle are drawn with.
 #pragma once
 
+#include <string>
+
 #include "geometry/primitives.h"
 #include "scene/scene.h"  // WINDOW_WIDTH, WINDOW_HEIGHT
 
@@ -30,6 +32,16 @@ struct Camera {
 // Each of cx, cy, ex, ey is formed in double and rounded to float once; dist
 // is twice the larger rounded extent, rounded to float.
 Camera cameraFor(const Tacka& minC, const Tacka& maxC);
+
+// The nearest and farthest plane of reshape's projection: the scene shows
+// only while the camera's distance lies between them.
+constexpr double NEAR_PLANE = 1;
+constexpr double FAR_PLANE = 1000;
+
+// When the camera fitted to the box stands outside NEAR_PLANE..FAR_PLANE, the
+// window will show the background only: the one-line warning that says so
+// and what to do.  Empty when the picture shows.
+std::string emptyPictureWarning(const Tacka& minC, const Tacka& maxC);
 
 // What reshape hands to OpenGL: a height of 0 becomes 1 for the viewport and
 // the aspect alike; aspect = width * 1.0 / height rounded to float.

@@ -162,7 +162,7 @@ TEST(PointFile, ExtraPairsAreReadButNotUsedAndZeroIsEmpty) {
 TEST(PointFile, BadCountsAreRefusedWithTheirLine) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"", "t.txt:1: nedostaje broj tacaka"},
-        {"\n\n  \n", "t.txt:3: nedostaje broj tacaka"},
+        {"\n\n  \n", "t.txt:1: nedostaje broj tacaka"},
         {"abc\n1 2\n", "t.txt:1: broj tacaka nije ceo broj: 'abc'"},
         {"\n3.5\n1 2\n", "t.txt:2: broj tacaka nije ceo broj: '3.5'"},
         {"-1\n", "t.txt:1: broj tacaka ne moze biti negativan: '-1'"},
@@ -185,7 +185,7 @@ TEST(PointFile, BadCoordinatesAreNamedWithTheirLine) {
         {"1\n1e39 1\n", "t.txt:2: koordinata nije konacan broj: '1e39'"},
         {"1\n1 2\x01\n", "t.txt:2: koordinata nije broj: '2\\x01'"},
         {"2\n1 2\n3\n", "t.txt:3: nepotpun par koordinata: x = '3' nema y"},
-        {"3\n1 2\n3 4\n", "t.txt:3: fajl ima 2 parova koordinata, a broj tacaka je 3"},
+        {"3\n1 2\n3 4\n", "t.txt:3: fajl ima 2 para koordinata, a broj tacaka je 3"},
         {"1\n", "t.txt:1: fajl ima 0 parova koordinata, a broj tacaka je 1"},
     };
     for (const auto& c : cases) {
@@ -221,13 +221,13 @@ struct Talk {
     std::vector<Par> pairs;
 };
 
-Talk talkOn(std::istream& in) {
+Talk talkOn(std::istream& in, bool terminal = false) {
     Talk t;
     Par a[MAX_POINTS + 1];
     a[MAX_POINTS] = Par{-7, -7};
     std::ostringstream out;
     std::ostringstream err;
-    const DialogueResult r = runDialogue(in, out, err, "Kalvera", a);
+    const DialogueResult r = runDialogue(in, out, err, "Kalvera", a, terminal);
     EXPECT_EQ(a[MAX_POINTS].x, -7) << "written past the 99 entries";
     t.result = r.end;
     t.n = r.n;
@@ -241,9 +241,9 @@ Talk talkOn(std::istream& in) {
     return t;
 }
 
-Talk talk(const std::string& input) {
+Talk talk(const std::string& input, bool terminal = false) {
     std::istringstream in(input);
-    return talkOn(in);
+    return talkOn(in, terminal);
 }
 
 const std::string& Q = xtest::QUESTION;
@@ -272,13 +272,22 @@ TEST(Dialogue, EveryWrongCharacterAsksAgainAndUpperCaseIsRefused) {
     EXPECT_EQ(t.n, 0);
 }
 
-TEST(Dialogue, AFileNameIsOneWordOfAtMost4096Bytes) {
-    const std::string longName(MAX_WORD, 'n');
-    Talk t = talk("f\n   " + longName + " ignored\n");
-    ASSERT_EQ(t.result, DialogueEnd::FileNamed);
-    EXPECT_EQ(t.fileName, longName);
-
-    t = talk("f\n" + longName + "n\n");
+TEST(Dialogue, AFileNameIsTheRestOfItsLineOfAtMost4096Bytes) {
+    // Spaces inside a name stay; white space around it goes; blank lines
+    // before it are skipped; "fajl" answers f and names "ajl".
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"f\n  my dir/p.txt \t\r\n7\n", "my dir/p.txt"},
+        {"f data.txt\n", "data.txt"},
+        {"f\n\n \r\n\r data.txt", "data.txt"},
+        {"fajl\n", "ajl"},
+        {"f\n" + std::string(MAX_WORD, 'n') + "\n", std::string(MAX_WORD, 'n')},
+    };
+    for (const auto& c : names) {
+        const Talk t = talk(c.first);
+        ASSERT_EQ(t.result, DialogueEnd::FileNamed) << c.first;
+        EXPECT_EQ(t.fileName, c.second);
+    }
+    const Talk t = talk("f\n" + std::string(MAX_WORD, 'n') + "n\n");
     EXPECT_EQ(t.result, DialogueEnd::Failed);
     EXPECT_EQ(t.error, "rec je duza od 4096 bajtova: '" + std::string(40, 'n') + "...'");
 }
@@ -466,10 +475,152 @@ TEST(LineNumbers, ALoneCrEndsALineAndCrLfIsOneLineEnd) {
     EXPECT_EQ(readText("2\r1 2\r3 y\r").error, "t.txt:3: koordinata nije broj: 'y'");
     EXPECT_EQ(readText("2\r\n1 2\r\n\r\n3 y").error, "t.txt:4: koordinata nije broj: 'y'");
     EXPECT_EQ(readText("3\r1 2\r3 4\r").error,
-              "t.txt:3: fajl ima 2 parova koordinata, a broj tacaka je 3");
-    EXPECT_EQ(readText("\n\r\r\n\r").error, "t.txt:4: nedostaje broj tacaka");
+              "t.txt:3: fajl ima 2 para koordinata, a broj tacaka je 3");
+    // A message about the end names the last line that holds anything.
+    EXPECT_EQ(readText("\n\r\r\n\r").error, "t.txt:1: nedostaje broj tacaka");
+    EXPECT_EQ(readText("4\n0 0\n4 0\n0 3\n\n\n\n").error,
+              "t.txt:4: fajl ima 3 para koordinata, a broj tacaka je 4");
+    EXPECT_EQ(readText("4\r\n0 0 \r\n \t\r\n\r\n").error,
+              "t.txt:2: fajl ima 1 par koordinata, a broj tacaka je 4");
     // CR stays white space.
     EXPECT_TRUE(readText("1\r1\r2").ok);
+}
+
+TEST(EditorFiles, MarksAndAFinalCtrlZAreReadAsEditorsMeanThem) {
+    const std::string triangle = "3\n0 0\n4 0\n0 3\n";
+    // Notepad's UTF-8 mark is skipped.
+    Read r = readText("\xef\xbb\xbf" + triangle);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.n, 3);
+    // A UTF-16 file, either byte order, is named as such.
+    const std::string utf16 =
+        "t.txt:1: fajl je sacuvan kao UTF-16; sacuvajte ga kao obican tekst (UTF-8 ili ASCII)";
+    EXPECT_EQ(readText(std::string("\xff\xfe"
+                                   "3\0",
+                                   4))
+                  .error,
+              utf16);
+    EXPECT_EQ(readText(std::string("\xfe\xff\0"
+                                   "3",
+                                   4))
+                  .error,
+              utf16);
+    // Bytes that only start like a mark are read as they are.
+    EXPECT_EQ(readText("\xef\xbb"
+                       "3\n")
+                  .error,
+              "t.txt:1: broj tacaka nije ceo broj: '\\xef\\xbb3'");
+    EXPECT_EQ(readText("\xff"
+                       "3\n")
+                  .error,
+              "t.txt:1: broj tacaka nije ceo broj: '\\xff3'");
+
+    // A Ctrl-Z that ends the file, glued to the last number or after line
+    // ends, and with line ends after it, is the end.
+    for (const std::string end : {"\x1a", "\x1a\r\n\r\n"}) {
+        r = readText("1\n1 2" + end);
+        ASSERT_TRUE(r.ok) << r.error;
+        EXPECT_EQ(r.pairs[0].y, 2);
+        EXPECT_TRUE(readText(triangle + end).ok);
+    }
+    EXPECT_EQ(readText("\x1a").error, "t.txt:1: nedostaje broj tacaka");
+    EXPECT_EQ(readText("2\n1 2\n\x1a\n").error,
+              "t.txt:2: fajl ima 1 par koordinata, a broj tacaka je 2");
+    // Anywhere else it is a bad character.
+    EXPECT_EQ(readText("1\n1 \x1a 2\n").error, "t.txt:2: koordinata nije broj: '\\x1a'");
+    EXPECT_EQ(readText("1\n1 2\n\x1a\n3 4").error, "t.txt:3: koordinata nije broj: '\\x1a'");
+}
+
+TEST(Messages, SerbianNumberAgreementAndVisibleLetters) {
+    const auto pairs = [](std::int64_t n) { return plural(n, "par", "para", "parova"); };
+    for (std::int64_t n : {1, 21, 31, 101, 1001}) {
+        EXPECT_EQ(pairs(n), "par") << n;
+    }
+    for (std::int64_t n : {2, 3, 4, 22, 24, 102}) {
+        EXPECT_EQ(pairs(n), "para") << n;
+    }
+    for (std::int64_t n : {0, 5, 10, 11, 12, 13, 14, 19, 20, 25, 111, 112}) {
+        EXPECT_EQ(pairs(n), "parova") << n;
+    }
+
+    // Letters show as themselves, a letter counting as one of the 40.
+    EXPECT_EQ(escaped("\xc5\xa1\xc4\x91\xc5\xbe.txt"), "\xc5\xa1\xc4\x91\xc5\xbe.txt");
+    std::string c45;
+    std::string c40;
+    for (int i = 0; i < 45; ++i) (i < 40 ? c40 : c45) += "\xc4\x8d";
+    EXPECT_EQ(escaped(c40 + c45), c40 + "...");
+    // What could hide or reorder text, or is no UTF-8 at all, is escaped:
+    // a cut sequence, an overlong slash, a C1 control (NEL), a surrogate, the
+    // right-to-left override, a zero-width space, a byte-order mark.
+    const std::vector<std::pair<std::string, std::string>> hidden = {
+        {"a\xc5", "a\\xc5"},
+        {"\xc0\xaf", "\\xc0\\xaf"},
+        {"\xc2\x85", "\\xc2\\x85"},
+        {"\xed\xa0\x80", "\\xed\\xa0\\x80"},
+        {"\xe2\x80\xae", "\\xe2\\x80\\xae"},
+        {"\xe2\x80\x8b", "\\xe2\\x80\\x8b"},
+        {"\xef\xbb\xbf", "\\xef\\xbb\\xbf"},
+        {"\x7f'\\", "\\x7f\\x27\\x5c"},
+    };
+    for (const auto& h : hidden) {
+        EXPECT_EQ(escaped(h.first), h.second);
+    }
+}
+
+TEST(Dialogue, TheRestOfAWrongLineEndsAtCrOrLfAndIsBounded) {
+    // Lone CR line ends, as LF and CR LF: 7 is dropped with the wrong answer.
+    for (const std::string end : {"\r", "\n", "\r\n"}) {
+        const Talk t = talk("u" + end + "q 7" + end + "1" + end + "2" + end + "3" + end);
+        ASSERT_EQ(t.result, DialogueEnd::Typed) << t.error;
+        ASSERT_EQ(t.n, 1);
+        EXPECT_EQ(t.pairs[0].x, 2);
+        EXPECT_EQ(t.pairs[0].y, 3);
+    }
+    // A dropped line past 4096 bytes counts as one more wrong answer for
+    // each 4096 bytes, and still ends at its line end.
+    Talk t = talk("u\nq " + std::string(5000, 'z') + "\n1\n2\n3\n");
+    ASSERT_EQ(t.result, DialogueEnd::Typed) << t.error;
+    EXPECT_EQ(t.pairs[0].y, 3);
+    // So a line without end stops at the 1000th.
+    TestBuffer endless("u\nq ", TestBuffer::ENDLESS);
+    std::istream in(&endless);
+    t = talkOn(in);
+    EXPECT_EQ(t.error, "1000 pogresnih odgovora zaredom");
+    // "u\nq", then 999 stretches of 4096 bytes (the space after q the first).
+    EXPECT_EQ(endless.served, 3 + 999 * MAX_WORD);
+}
+
+namespace {
+
+// An output that fails every write as a full disk does.
+class FullBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override {
+        errno = ENOSPC;
+        return traits_type::eof();
+    }
+    std::streamsize xsputn(const char*, std::streamsize) override {
+        errno = ENOSPC;
+        return 0;
+    }
+};
+
+}  // namespace
+
+TEST(Dialogue, APromptThatCannotBeWrittenEndsItAndAMessageGetsItsOwnLine) {
+    for (const std::string typed : {"", "u\n", "u\n1\n"}) {
+        FullBuffer full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        std::istringstream in(typed);
+        Par a[MAX_POINTS];
+        const DialogueResult r = runDialogue(in, out, err, "Kalvera", a);
+        EXPECT_EQ(r.end, DialogueEnd::Failed);
+        EXPECT_EQ(r.error, "standardni izlaz ne moze da se pise (No space left on device)");
+    }
+    // On a terminal the message after an unanswered "x:" starts a new line.
+    EXPECT_EQ(talk("u\n1\n", true).out, Q + "Unesi broj tacaka: \nUnesi koordinate tacki: \nx:\n");
+    EXPECT_EQ(talk("u\n1\n", false).out, Q + "Unesi broj tacaka: \nUnesi koordinate tacki: \nx:");
 }
 
 TEST(Console, WaitsForEnterOnlyAfterAnErrorInAConsoleOfItsOwn) {

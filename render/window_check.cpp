@@ -1,0 +1,88 @@
+#include "render/window_check.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#ifndef _WIN32
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+#endif
+
+namespace geometrija {
+
+std::string displayName(int argc, char** argv, const char* environment) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-display") == 0) {
+            return argv[i + 1];
+        }
+    }
+    return environment != nullptr ? environment : "";
+}
+
+#ifdef _WIN32
+
+std::string windowUnavailable(int, char**) {
+    return std::string();
+}
+
+#else
+
+namespace {
+
+// X errors while the context is tried (a display that refuses the context,
+// as an indirect one often is) are counted here instead of ending the
+// program with Xlib's default report.
+int xErrors = 0;
+
+int countError(Display*, XErrorEvent*) {
+    ++xErrors;
+    return 0;
+}
+
+}  // namespace
+
+std::string windowUnavailable(int argc, char** argv) {
+    const std::string name = displayName(argc, argv, std::getenv("DISPLAY"));
+    const std::string what = "prozor ne moze da se otvori (";
+    if (name.empty()) {
+        return what + "nije zadat X ekran: promenljiva DISPLAY je prazna)";
+    }
+    Display* display = XOpenDisplay(name.c_str());
+    if (display == nullptr) {
+        return what + "X ekran '" + name + "' ne moze da se otvori)";
+    }
+    std::string problem;
+    int errorBase = 0;
+    int eventBase = 0;
+    if (!glXQueryExtension(display, &errorBase, &eventBase)) {
+        problem = what + "X ekran '" + name + "' nema GLX)";
+    } else {
+        // An RGB, double-buffered visual with a depth buffer, as the window's.
+        int attributes[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_DEPTH_SIZE, 1, None};
+        XVisualInfo* visual = glXChooseVisual(display, DefaultScreen(display), attributes);
+        if (visual == nullptr) {
+            problem = what + "X ekran '" + name + "' nema odgovarajuci OpenGL vizual)";
+        } else {
+            xErrors = 0;
+            XErrorHandler previous = XSetErrorHandler(countError);
+            GLXContext context = glXCreateContext(display, visual, nullptr, True);
+            XSync(display, False);
+            if (context == nullptr || xErrors != 0) {
+                problem =
+                    what + "na X ekranu '" + name + "' OpenGL kontekst ne moze da se napravi)";
+            }
+            if (context != nullptr) {
+                glXDestroyContext(display, context);
+                XSync(display, False);
+            }
+            XSetErrorHandler(previous);
+            XFree(visual);
+        }
+    }
+    XCloseDisplay(display);
+    return problem;
+}
+
+#endif
+
+}  // namespace geometrija
