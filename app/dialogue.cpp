@@ -129,16 +129,24 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
         }
     };
 
+    // Each check gives the value or the message; the value is kept as it
+    // is accepted.
     int count = 0;
-    if (!ask(COUNT_PROMPT, [&](const std::string& w) { return checkCount(w, count); })) {
+    const auto keep = [](auto& into, auto checked) {
+        if (checked.ok()) {
+            into = *checked.value;
+        }
+        return checked.error;
+    };
+    if (!ask(COUNT_PROMPT, [&](const std::string& w) { return keep(count, checkCount(w)); })) {
         return result;
     }
     if (!say(COORDINATES_PROMPT)) {
         return fail(writeError);
     }
     for (int i = 0; i < count; ++i) {
-        if (!ask("x:", [&](const std::string& w) { return checkCoordinate(w, a[i].x); }) ||
-            !ask("y:", [&](const std::string& w) { return checkCoordinate(w, a[i].y); })) {
+        if (!ask("x:", [&](const std::string& w) { return keep(a[i].x, checkCoordinate(w)); }) ||
+            !ask("y:", [&](const std::string& w) { return keep(a[i].y, checkCoordinate(w)); })) {
             return result;
         }
     }

@@ -2,39 +2,17 @@
 
 #include <iostream>
 #include <string>
-#include <utility>
 
 #include "app/dialogue.h"
 #include "app/platform.h"
-#include "geometry/triangulate.h"
+#include "app/point_file.h"
+#include "app/scene_build.h"
 #include "render/camera.h"
 #include "render/graphics.h"
 #include "render/window_check.h"
 #include "scene/scene.h"
 
 namespace geometrija {
-
-void sortByX(Par* pairs, int n) {
-    // j starts at 1 for every i: position 0 ends with a smallest x and the
-    // rest in non-increasing x.  Equal x values are never exchanged.
-    for (int i = 0; i < n; ++i) {
-        for (int j = 1; j < n; ++j) {
-            if (pairs[j].x < pairs[i].x) {
-                std::swap(pairs[i], pairs[j]);
-            }
-        }
-    }
-}
-
-void buildScene(Par* a, int n, Tacka* A) {
-    sortByX(a, n);
-    for (int i = 0; i < n; ++i) {
-        A[i].x = a[i].x;
-        A[i].y = a[i].y;
-        addPoint(A[i], COLOR_RED);
-    }
-    triangulate(A, n);
-}
 
 namespace {
 
@@ -78,12 +56,14 @@ int runInteractive(int argc, char** argv) {
     switch (dialogue.end) {
         case DialogueEnd::Failed:
             return fail(program, dialogue.error);
-        case DialogueEnd::FileNamed:
-            dialogue.fileName = nameFromConsole(dialogue.fileName);
-            if (!loadPointFile(dialogue.fileName, a, dialogue.n, dialogue.error)) {
-                return fail(program, dialogue.error);
+        case DialogueEnd::FileNamed: {
+            const Result<int> file = loadPointFile(nameFromConsole(dialogue.fileName), a);
+            if (!file.ok()) {
+                return fail(program, file.error);
             }
+            dialogue.n = *file.value;
             break;
+        }
         case DialogueEnd::Typed:
             break;
     }
@@ -94,17 +74,16 @@ int runFixedFile(const char* program, const char* fileName, int argc, char** arg
     guardStandardDescriptors();
     prepareConsole();
     Par a[MAX_POINTS];
-    int n = 0;
-    std::string error;
-    if (!loadPointFile(fileName, a, n, error)) {
-        return fail(program, error);
+    const Result<int> file = loadPointFile(fileName, a);
+    if (!file.ok()) {
+        return fail(program, file.error);
     }
     // A bad file is reported first; then whether its picture can be shown.
     const std::string noWindow = windowUnavailable(argc, argv);
     if (!noWindow.empty()) {
         return fail(program, noWindow);
     }
-    return commonPhase(program, a, n, argc, argv);
+    return commonPhase(program, a, *file.value, argc, argv);
 }
 
 }  // namespace geometrija

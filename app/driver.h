@@ -1,19 +1,8 @@
-// The entries of the four programs: obtain the points, then the common phase.
+// The entries of the four programs: obtain the points, then the common phase,
+// which builds the scene (app/scene_build.h) and opens the window.
 #pragma once
 
-#include "app/point_file.h"
-#include "geometry/primitives.h"
-
 namespace geometrija {
-
-// Orders the first n pairs in place: afterwards position 0 holds a pair of
-// smallest x and the rest follow in non-increasing x.
-void sortByX(Par* pairs, int n);
-
-// The common phase up to the window: orders the pairs, copies them into A
-// and adds them to the scene in red, then triangulates A (which may nudge
-// some A[i].x, never the scene's copies).
-void buildScene(Par* a, int n, Tacka* A);
 
 // Kalvera: the console dialogue, then the common phase.
 int runInteractive(int argc, char** argv);

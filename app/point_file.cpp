@@ -297,66 +297,62 @@ bool Scanner::skipLine() {
     return false;
 }
 
-std::string checkCount(const std::string& word, int& n) {
+Result<int> checkCount(const std::string& word) {
     const char* begin = word.c_str();
     char* end = nullptr;
     errno = 0;
     const long value = std::strtol(begin, &end, 10);
     if (word.empty() || end != begin + word.size()) {
-        return "broj tacaka nije ceo broj: " + quoted(word);
+        return Result<int>::refused("broj tacaka nije ceo broj: " + quoted(word));
     }
     if (value < 0) {
-        return "broj tacaka ne moze biti negativan: " + quoted(word);
+        return Result<int>::refused("broj tacaka ne moze biti negativan: " + quoted(word));
     }
     if (errno == ERANGE || value > MAX_POINTS) {
-        return "broj tacaka je veci od " + std::to_string(MAX_POINTS) + ": " + quoted(word);
+        return Result<int>::refused("broj tacaka je veci od " + std::to_string(MAX_POINTS) + ": " +
+                                    quoted(word));
     }
-    n = static_cast<int>(value);
-    return std::string();
+    return Result<int>{static_cast<int>(value), ""};
 }
 
-std::string checkCoordinate(const std::string& word, float& v) {
+Result<float> checkCoordinate(const std::string& word) {
     const char* begin = word.c_str();
     char* end = nullptr;
     const float value = std::strtof(begin, &end);
     if (word.empty() || end != begin + word.size()) {
-        return "koordinata nije broj: " + quoted(word);
+        return Result<float>::refused("koordinata nije broj: " + quoted(word));
     }
     if (!std::isfinite(value)) {
-        return "koordinata nije konacan broj: " + quoted(word);
+        return Result<float>::refused("koordinata nije konacan broj: " + quoted(word));
     }
-    v = value;
-    return std::string();
+    return Result<float>{value, ""};
 }
 
 std::string tooLong(const std::string& start) {
     return "rec je duza od " + std::to_string(MAX_WORD) + " bajtova: " + quoted(start);
 }
 
-bool readPointFile(std::istream& in, const std::string& fileName, Par* a, int& n,
-                   std::string& error) {
+Result<int> readPointFile(std::istream& in, const std::string& fileName, Par* a) {
+    const auto refused = [&](std::int64_t line, const std::string& what) {
+        return Result<int>::refused(at(fileName, line, what));
+    };
     Scanner scanner(in);
     if (scanner.byteOrderMark() == Scanner::UTF16_MARK) {
-        error = at(fileName, 1,
-                   "fajl je sacuvan kao UTF-16; sacuvajte ga kao obican tekst (UTF-8 ili ASCII)");
-        return false;
+        return refused(
+            1, "fajl je sacuvan kao UTF-16; sacuvajte ga kao obican tekst (UTF-8 ili ASCII)");
     }
     std::string word;
     std::int64_t line = 1;
     Scanner::Status status = nextInFile(scanner, word, line);
     if (status == Scanner::END) {
-        error = at(fileName, scanner.lastLine(), "nedostaje broj tacaka");
-        return false;
+        return refused(scanner.lastLine(), "nedostaje broj tacaka");
     }
     if (status != Scanner::WORD) {
-        error = failure(fileName, status, word, line, scanner);
-        return false;
+        return Result<int>::refused(failure(fileName, status, word, line, scanner));
     }
-    int count = 0;
-    std::string what = checkCount(word, count);
-    if (!what.empty()) {
-        error = at(fileName, line, what);
-        return false;
+    Result<int> count = checkCount(word);
+    if (!count.ok()) {
+        return refused(line, count.error);
     }
     // Coordinates are read up to the end of the file whatever the count says;
     // only the first 99 pairs are stored.
@@ -365,50 +361,43 @@ bool readPointFile(std::istream& in, const std::string& fileName, Par* a, int& n
     float x = 0;
     std::string halfPair;
     while ((status = nextInFile(scanner, word, line)) == Scanner::WORD) {
-        float v = 0;
-        what = checkCoordinate(word, v);
-        if (!what.empty()) {
-            error = at(fileName, line, what);
-            return false;
+        const Result<float> v = checkCoordinate(word);
+        if (!v.ok()) {
+            return refused(line, v.error);
         }
         const std::int64_t pair = coordinates / 2;
         if (coordinates % 2 == 0) {
-            x = v;
+            x = *v.value;
             halfPair = word;
             halfPairLine = line;
         } else if (pair < MAX_POINTS) {
             a[pair].x = x;
-            a[pair].y = v;
+            a[pair].y = *v.value;
         }
         ++coordinates;
     }
     if (status != Scanner::END) {
-        error = failure(fileName, status, word, line, scanner);
-        return false;
+        return Result<int>::refused(failure(fileName, status, word, line, scanner));
     }
     if (coordinates % 2 != 0) {
-        error = at(fileName, halfPairLine,
-                   "nepotpun par koordinata: x = " + quoted(halfPair) + " nema y");
-        return false;
+        return refused(halfPairLine,
+                       "nepotpun par koordinata: x = " + quoted(halfPair) + " nema y");
     }
     const std::int64_t pairs = coordinates / 2;
-    if (pairs < count) {
-        error =
-            at(fileName, scanner.lastLine(),
-               "fajl ima " + std::to_string(pairs) + " " + plural(pairs, "par", "para", "parova") +
-                   " koordinata, a broj tacaka je " + std::to_string(count));
-        return false;
+    if (pairs < *count.value) {
+        return refused(scanner.lastLine(), "fajl ima " + std::to_string(pairs) + " " +
+                                               plural(pairs, "par", "para", "parova") +
+                                               " koordinata, a broj tacaka je " +
+                                               std::to_string(*count.value));
     }
-    n = count;
-    return true;
+    return count;
 }
 
-bool loadPointFile(const std::string& fileName, Par* a, int& n, std::string& error) {
+Result<int> loadPointFile(const std::string& fileName, Par* a) {
     // The system takes a name up to its first NUL byte: such a name would
     // open another file than the one named.
     if (fileName.find('\0') != std::string::npos) {
-        error = escaped(fileName) + ": ime fajla sadrzi bajt NUL";
-        return false;
+        return Result<int>::refused(escaped(fileName) + ": ime fajla sadrzi bajt NUL");
     }
     std::ifstream in;
     openForReading(in, fileName);
@@ -420,10 +409,10 @@ bool loadPointFile(const std::string& fileName, Par* a, int& n, std::string& err
         reason = EISDIR;
     }
     if (!in.is_open()) {
-        error = escaped(fileName) + ": fajl ne moze da se otvori (" + std::strerror(reason) + ")";
-        return false;
+        return Result<int>::refused(escaped(fileName) + ": fajl ne moze da se otvori (" +
+                                    std::strerror(reason) + ")");
     }
-    return readPointFile(in, fileName, a, n, error);
+    return readPointFile(in, fileName, a);
 }
 
 }  // namespace geometrija

@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace geometrija {
 
@@ -102,29 +104,35 @@ private:
     std::string readError_;
 };
 
-// Checks a count as "%d" would read it, and its range 0..99.  Returns the
-// message for a bad count, or an empty string with n set.
-std::string checkCount(const std::string& word, int& n);
+// What a reader or a check gives: the value it read, or why there is none.
+template <class T>
+struct Result {
+    std::optional<T> value;  // empty when the input is refused
+    std::string error;       // then one line, without the program's name
+
+    bool ok() const { return value.has_value(); }
+    static Result refused(std::string why) { return Result{std::nullopt, std::move(why)}; }
+};
+
+// Checks a count as "%d" would read it, and its range 0..99.
+Result<int> checkCount(const std::string& word);
 
 // Checks a coordinate as "%f" would read it; nan and the infinities (an
-// overflowing literal included) are refused.  Returns the message, or an
-// empty string with v set.
-std::string checkCoordinate(const std::string& word, float& v);
+// overflowing literal included) are refused.
+Result<float> checkCoordinate(const std::string& word);
 
 // The message for a word that passed MAX_WORD bytes.
 std::string tooLong(const std::string& start);
 
 // Reads a point file: a count 0..99, then coordinate pairs up to the end of
-// the input.  Pairs past the 99th are checked but not stored.  On success the
-// first min(pairs, 99) pairs are in a[], n is the count, and the result is
-// true.  On failure the result is false and `error` holds one line,
-// "FILE:LINE: WHAT", naming the offending value; a[] and n may be partly
-// written.  `fileName` appears escaped and cut as input text does.
-bool readPointFile(std::istream& in, const std::string& fileName, Par* a, int& n,
-                   std::string& error);
+// the input.  Pairs past the 99th are checked but not stored.  Gives the
+// count, with the first min(pairs, 99) pairs in a[]; or the refusal,
+// "FILE:LINE: WHAT", naming the offending value, with a[] partly written.
+// `fileName` appears escaped and cut as input text does.
+Result<int> readPointFile(std::istream& in, const std::string& fileName, Par* a);
 
 // Opens the named file and reads it as above.  A file that cannot be opened,
 // or that is a directory, gives "FILE: WHAT (system reason)".
-bool loadPointFile(const std::string& fileName, Par* a, int& n, std::string& error);
+Result<int> loadPointFile(const std::string& fileName, Par* a);
 
 }  // namespace geometrija

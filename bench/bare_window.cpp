@@ -6,11 +6,15 @@
 
 #include <cstring>
 
+#include "render/window.h"
+
+using namespace geometrija;
+
 namespace {
 bool drawToo = false;
 
 void display() {
-    glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
+    glClearColor(CLEAR_COLOR[0], CLEAR_COLOR[1], CLEAR_COLOR[2], CLEAR_COLOR[3]);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (drawToo) {
         glColor3f(0, 0, 0);
@@ -33,9 +37,9 @@ int main(int argc, char** argv) {
     drawToo = argc > 1 && std::strcmp(argv[1], "draw") == 0;
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(1024, 700);
-    glutInitWindowPosition(100, 50);
-    glutCreateWindow("Geometrija - prikaz zadatka");
+    glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
+    glutInitWindowPosition(WINDOW_X, WINDOW_Y);
+    glutCreateWindow(WINDOW_TITLE);
     glutDisplayFunc(display);
     glutMainLoop();
     return 0;

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "render/window.h"
+#include "support/picture.h"
 #include "support/process.h"
 #include "support/xwindow.h"
 
@@ -24,17 +26,18 @@ bool painted(Display* d, Window w) {
     }
     const unsigned long p = XGetPixel(im, 0, 0);
     XDestroyImage(im);
-    // Beige (230, 230, 204) in a 24-bit TrueColor visual.
-    const long r = static_cast<long>((p >> 16) & 255), g = static_cast<long>((p >> 8) & 255),
-               b = static_cast<long>(p & 255);
-    return std::labs(r - 230) <= 2 && std::labs(g - 230) <= 2 && std::labs(b - 204) <= 2;
+    // The clear colour in a 24-bit TrueColor visual.
+    const std::uint8_t rgb[3] = {static_cast<std::uint8_t>((p >> 16) & 255),
+                                 static_cast<std::uint8_t>((p >> 8) & 255),
+                                 static_cast<std::uint8_t>(p & 255)};
+    return xtest::isBeige(rgb);
 }
 
 // One run: the time in milliseconds from the start of `program` to its first
 // picture, or a negative value if it failed.
 double once(const xtest::Connection& x, const std::string& program,
             const std::vector<std::string>& args, const std::string& dir) {
-    const std::string title = "Geometrija - prikaz zadatka";
+    const std::string title = geometrija::WINDOW_TITLE;
     const auto start = std::chrono::steady_clock::now();
     xtest::Process p(program, args, dir);
     p.write("");

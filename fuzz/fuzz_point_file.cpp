@@ -13,10 +13,10 @@ using namespace geometrija;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     Par* a = new Par[MAX_POINTS];  // exactly 99: the sanitizer sees any write past them
-    int n = -1;
-    std::string error;
-    if (readPointFile(in, "f.txt", a, n, error)) {
-        if (n < 0 || n > MAX_POINTS || !error.empty()) std::abort();
+    const Result<int> r = readPointFile(in, "f.txt", a);
+    const std::string& error = r.error;
+    if (r.ok()) {
+        if (*r.value < 0 || *r.value > MAX_POINTS || !error.empty()) std::abort();
     } else {
         // "f.txt:LINE: WHAT", on one line.
         if (error.compare(0, 6, "f.txt:") != 0 || error.find('\n') != std::string::npos ||

@@ -6,13 +6,9 @@
 #include <string>
 
 #include "geometry/primitives.h"
-#include "scene/scene.h"  // WINDOW_WIDTH, WINDOW_HEIGHT
+#include "render/window.h"
 
 namespace geometrija {
-
-constexpr int WINDOW_X = 100;
-constexpr int WINDOW_Y = 50;
-constexpr const char* WINDOW_TITLE = "Geometrija - prikaz zadatka";
 
 constexpr float POINT_SIZE = 4.0f;    // drawn points and segment endpoints
 constexpr double LINE_EXTENT = 100;   // a line is drawn from point-100*dir to point+100*dir

@@ -14,7 +14,7 @@ void openWindow(int& argc, char** argv) {
     glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     glutInitWindowPosition(WINDOW_X, WINDOW_Y);
     glutCreateWindow(WINDOW_TITLE);
-    glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
+    glClearColor(CLEAR_COLOR[0], CLEAR_COLOR[1], CLEAR_COLOR[2], CLEAR_COLOR[3]);
 }
 
 void fitCamera() {

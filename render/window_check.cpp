@@ -1,7 +1,9 @@
 #include "render/window_check.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #ifndef _WIN32
 #include <GL/glx.h>
@@ -47,7 +49,16 @@ std::string windowUnavailable(int argc, char** argv) {
     if (name.empty()) {
         return what + "nije zadat X ekran: promenljiva DISPLAY je prazna)";
     }
-    Display* display = XOpenDisplay(name.c_str());
+    // A few tries: Xvfb was seen to refuse now and then a connection made
+    // right after another one closed.  A display that is not there fails
+    // them all within a tenth of a second.
+    Display* display = nullptr;
+    for (int attempt = 0; attempt < 5 && display == nullptr; ++attempt) {
+        if (attempt > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        display = XOpenDisplay(name.c_str());
+    }
     if (display == nullptr) {
         return what + "X ekran '" + name + "' ne moze da se otvori)";
     }
@@ -79,7 +90,14 @@ std::string windowUnavailable(int argc, char** argv) {
             XFree(visual);
         }
     }
-    XCloseDisplay(display);
+    if (!problem.empty()) {
+        XCloseDisplay(display);
+        return problem;
+    }
+    // The connection stays open for the life of the process: GLUT opens its
+    // own right after, which must not follow a connection just closed.
+    static Display* const held = display;
+    (void)held;
     return problem;
 }
 

@@ -11,9 +11,10 @@ namespace geometrija {
 // arguments, else `environment` (the DISPLAY variable; null when unset).
 std::string displayName(int argc, char** argv, const char* environment);
 
-// Opens that display and an OpenGL context of the window's kind on it, and
-// closes them again.  Empty when that works, else "WHAT (details)" for the
-// program's one-line message.
+// Opens that display and an OpenGL context of the window's kind on it.  The
+// context is destroyed again; the connection, when all went well, is kept
+// until the process ends.  Empty when that works, else "WHAT (details)" for
+// the program's one-line message.  Call it once.
 std::string windowUnavailable(int argc, char** argv);
 
 }  // namespace geometrija

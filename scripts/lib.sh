@@ -59,12 +59,13 @@ start_xvfb() {
 # of it included) in DIR with INPUT on its standard input, waits for its
 # window, saves it to OUT.png through XSHOT and closes it.  Fails when no
 # window came or the program did not then end with status 0.
+# SHOT_TIMEOUT (default 60) is how many seconds the window may take.
 screenshot_run() {  # XSHOT DIR OUT.png INPUT COMMAND...
     local xshot="$1" dir="$2" out="$3" input="$4"
     shift 4
     (cd "$dir" && printf '%s' "$input" | "$@") &
     local pid=$!
-    if ! "$xshot" --timeout 60 --close "Geometrija - prikaz zadatka" "$out"; then
+    if ! "$xshot" --timeout "${SHOT_TIMEOUT:-60}" --close "$out"; then
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
         return 1

@@ -2,6 +2,7 @@
 // hand-derived results, then properties over many seeded random inputs.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -52,30 +53,29 @@ struct Expect {
     float x, y;
 };
 
-void expectLines(const Prava& a, const Prava& b, Expect e) {
+// Runs an intersection routine on a result point it must not touch but for
+// x and y, and only on code 1.
+template <class T>
+void expectIntersection(int (*routine)(T, T, Tacka*), const T& a, const T& b, Expect e,
+                        const std::string& input) {
     Tacka r = sentinel();
-    const int code = intersectLines(a, b, &r);
-    EXPECT_EQ(code, e.code) << describe(a.point, a.dir, b.point, b.dir);
+    const int code = routine(a, b, &r);
+    EXPECT_EQ(code, e.code) << input;
     if (code == 1) {
-        EXPECT_EQ(r.x, e.x);
-        EXPECT_EQ(r.y, e.y);
+        EXPECT_EQ(r.x, e.x) << input;
+        EXPECT_EQ(r.y, e.y) << input;
         EXPECT_EQ(r.color, 42);
     } else {
-        EXPECT_TRUE(untouched(r));
+        EXPECT_TRUE(untouched(r)) << input;
     }
 }
 
+void expectLines(const Prava& a, const Prava& b, Expect e) {
+    expectIntersection(intersectLines, a, b, e, describe(a.point, a.dir, b.point, b.dir));
+}
+
 void expectSegments(const Duz& a, const Duz& b, Expect e) {
-    Tacka r = sentinel();
-    const int code = intersectSegments(a, b, &r);
-    EXPECT_EQ(code, e.code) << describe(a.start, a.end, b.start, b.end);
-    if (code == 1) {
-        EXPECT_EQ(r.x, e.x);
-        EXPECT_EQ(r.y, e.y);
-        EXPECT_EQ(r.color, 42);
-    } else {
-        EXPECT_TRUE(untouched(r));
-    }
+    expectIntersection(intersectSegments, a, b, e, describe(a.start, a.end, b.start, b.end));
 }
 
 }  // namespace
@@ -314,24 +314,48 @@ long double mag(const Tacka& t) {
     return std::fabs(static_cast<long double>(t.x)) + std::fabs(static_cast<long double>(t.y));
 }
 
+// Runs 200000 seeded random inputs of every kind (see Inputs) through an
+// intersection routine with a sentinel result.  Checks what holds for every
+// call (the code is 0, 1 or 2; on 1 the colour stays, on 0 and 2 the whole
+// result) and hands each case to `check`, which asserts the routine's own
+// properties.  Gives how often each code came.
+template <class Call, class Check>
+std::array<int, 3> randomIntersections(unsigned seed, Call call, Check check) {
+    Inputs in(seed);
+    std::array<int, 3> counts{};
+    for (int i = 0; i < 200000; ++i) {
+        Tacka a, b, c, d;
+        const bool normal = in.pair(a, b, c, d);
+        Tacka r = sentinel();
+        const int code = call(a, b, c, d, &r);
+        const std::string input = describe(a, b, c, d);
+        EXPECT_TRUE(code >= 0 && code <= 2) << input;
+        if (code < 0 || code > 2) {
+            break;
+        }
+        ++counts[code];
+        if (code == 1) {
+            EXPECT_EQ(r.color, 42) << input;
+        } else {
+            EXPECT_TRUE(untouched(r)) << input;
+        }
+        check(code, normal, a, b, c, d, r, input);
+        if (::testing::Test::HasFailure()) {
+            break;
+        }
+    }
+    return counts;
+}
+
 }  // namespace
 
 TEST(IntersectProperties, LinesPointsLieOnBothAndTwoOnlyForOneCarrier) {
-    Inputs in(20261208);
-    int counts[3] = {0, 0, 0};
-    for (int i = 0; i < 200000; ++i) {
-        Tacka p1, d1, p2, d2;
-        const bool normal = in.pair(p1, d1, p2, d2);
-        Tacka r = sentinel();
-        const int code = intersectLines(Prava(p1, d1), Prava(p2, d2), &r);
-        ASSERT_TRUE(code >= 0 && code <= 2);
-        ++counts[code];
-        const std::string input = describe(p1, d1, p2, d2);
-        if (code != 1) {
-            ASSERT_TRUE(untouched(r)) << input;
-        }
+    const auto call = [](Tacka p1, Tacka d1, Tacka p2, Tacka d2, Tacka* r) {
+        return intersectLines(Prava(p1, d1), Prava(p2, d2), r);
+    };
+    const auto check = [](int code, bool normal, const Tacka& p1, const Tacka& d1, const Tacka& p2,
+                          const Tacka& d2, const Tacka& r, const std::string& input) {
         if (code == 1 && normal) {
-            ASSERT_EQ(r.color, 42);
             // Every rounding is relative to the magnitudes involved: bound the
             // error by a few float ulps of their sum.
             const long double t = (static_cast<long double>(r.x) - p1.x) / (d1.x != 0 ? d1.x : 1);
@@ -356,7 +380,8 @@ TEST(IntersectProperties, LinesPointsLieOnBothAndTwoOnlyForOneCarrier) {
             const long double n = crossL(qx, qy, d2.x, d2.y);
             ASSERT_LE(n * n, 1.001e-5L * l1 * (qx * qx + qy * qy) + 1e-60L) << input;
         }
-    }
+    };
+    const std::array<int, 3> counts = randomIntersections(20261208, call, check);
     // Every kind of result was reached.
     EXPECT_GT(counts[0], 1000);
     EXPECT_GT(counts[1], 1000);
@@ -364,19 +389,11 @@ TEST(IntersectProperties, LinesPointsLieOnBothAndTwoOnlyForOneCarrier) {
 }
 
 TEST(IntersectProperties, SegmentPointsLieInsideBothSegments) {
-    Inputs in(4242);
-    int counts[3] = {0, 0, 0};
-    for (int i = 0; i < 200000; ++i) {
-        Tacka a0, a1, b0, b1;
-        const bool normal = in.pair(a0, a1, b0, b1);
-        Tacka r = sentinel();
-        const int code = intersectSegments(Duz(a0, a1), Duz(b0, b1), &r);
-        ASSERT_TRUE(code >= 0 && code <= 2);
-        ++counts[code];
-        const std::string input = describe(a0, a1, b0, b1);
-        if (code != 1) {
-            ASSERT_TRUE(untouched(r)) << input;
-        }
+    const auto call = [](Tacka a0, Tacka a1, Tacka b0, Tacka b1, Tacka* r) {
+        return intersectSegments(Duz(a0, a1), Duz(b0, b1), r);
+    };
+    const auto check = [](int code, bool normal, const Tacka& a0, const Tacka& a1, const Tacka& b0,
+                          const Tacka& b1, const Tacka& r, const std::string& input) {
         if (code == 2) {
             // Collinear within the tolerance: both the segments' directions
             // and the step from a0 to b0 lie along the first segment.
@@ -392,12 +409,8 @@ TEST(IntersectProperties, SegmentPointsLieInsideBothSegments) {
             ASSERT_LE(c * c, 1.001e-5L * lp * (qx * qx + qy * qy) + 1e-60L) << input;
             ASSERT_LE(e * e, 1.001e-5L * lp * (sx * sx + sy * sy) + 1e-60L) << input;
         }
-        if (code != 1) {
-            continue;
-        }
-        ASSERT_EQ(r.color, 42);
-        if (!normal) {
-            continue;
+        if (code != 1 || !normal) {
+            return;
         }
         const Tacka p(a1.x - a0.x, a1.y - a0.y);
         const Tacka q(b1.x - b0.x, b1.y - b0.y);
@@ -412,7 +425,8 @@ TEST(IntersectProperties, SegmentPointsLieInsideBothSegments) {
             ASSERT_GE(r.y, std::fmin(s.start.y, s.end.y) - bound) << input;
             ASSERT_LE(r.y, std::fmax(s.start.y, s.end.y) + bound) << input;
         }
-    }
+    };
+    const std::array<int, 3> counts = randomIntersections(4242, call, check);
     EXPECT_GT(counts[0], 1000);
     EXPECT_GT(counts[1], 1000);
     EXPECT_GT(counts[2], 100);

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "app/dialogue.h"
-#include "app/driver.h"
 #include "app/platform.h"
 #include "app/point_file.h"
+#include "app/scene_build.h"
 #include "support/texts.h"
 
 using namespace geometrija;
@@ -31,19 +31,33 @@ struct Read {
     std::string error;
 };
 
-Read readText(const std::string& text, const std::string& name = "t.txt") {
+// Reads from `in`, or loads the named file, into 99 entries guarded by a
+// hundredth that must stay untouched.
+template <class Reader>
+Read readWith(Reader reader) {
     Read r;
     Par a[MAX_POINTS + 1];
     for (Par& p : a) {
         p = Par{-7, -7};
     }
-    std::istringstream in(text);
-    r.ok = readPointFile(in, name, a, r.n, r.error);
+    const Result<int> result = reader(a);
     EXPECT_EQ(a[MAX_POINTS].x, -7) << "written past the 99 entries";
+    r.ok = result.ok();
+    r.error = result.error;
     if (r.ok) {
+        r.n = *result.value;
         r.pairs.assign(a, a + r.n);
     }
     return r;
+}
+
+Read readText(const std::string& text, const std::string& name = "t.txt") {
+    std::istringstream in(text);
+    return readWith([&](Par* a) { return readPointFile(in, name, a); });
+}
+
+Read loadFile(const std::string& name) {
+    return readWith([&](Par* a) { return loadPointFile(name, a); });
 }
 
 // A file in a fresh directory under the system's temporary folder, removed
@@ -159,7 +173,7 @@ TEST(PointFile, ExtraPairsAreReadButNotUsedAndZeroIsEmpty) {
     EXPECT_EQ(r.error, "t.txt:152: koordinata nije broj: 'x'");
 }
 
-TEST(PointFile, BadCountsAreRefusedWithTheirLine) {
+TEST(PointFile, BadCountsAndCoordinatesAreRefusedWithTheirLine) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"", "t.txt:1: nedostaje broj tacaka"},
         {"\n\n  \n", "t.txt:1: nedostaje broj tacaka"},
@@ -168,16 +182,9 @@ TEST(PointFile, BadCountsAreRefusedWithTheirLine) {
         {"-1\n", "t.txt:1: broj tacaka ne moze biti negativan: '-1'"},
         {"100\n", "t.txt:1: broj tacaka je veci od 99: '100'"},
         {"99999999999999999999\n", "t.txt:1: broj tacaka je veci od 99: '99999999999999999999'"},
-    };
-    for (const auto& c : cases) {
-        const Read r = readText(c.first);
-        EXPECT_FALSE(r.ok) << c.first;
-        EXPECT_EQ(r.error, c.second);
-    }
-}
-
-TEST(PointFile, BadCoordinatesAreNamedWithTheirLine) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
+        // Decimal only, as "%d" reads it: no octal, no hexadecimal.
+        {"012\n", "t.txt:1: fajl ima 0 parova koordinata, a broj tacaka je 12"},
+        {"0x2\n1 2\n3 4\n", "t.txt:1: broj tacaka nije ceo broj: '0x2'"},
         {"2\n1 2\n3 y\n", "t.txt:3: koordinata nije broj: 'y'"},
         {"1\n1.5abc 2\n", "t.txt:2: koordinata nije broj: '1.5abc'"},
         {"1\n1 nan\n", "t.txt:2: koordinata nije konacan broj: 'nan'"},
@@ -199,17 +206,14 @@ TEST(PointFile, BadCoordinatesAreNamedWithTheirLine) {
 }
 
 TEST(PointFile, AFileThatCannotBeOpenedIsNamedWithTheReason) {
-    Par a[MAX_POINTS];
-    int n = 0;
-    std::string error;
-    EXPECT_FALSE(loadPointFile("/nonexistent/nema.txt", a, n, error));
-    EXPECT_EQ(error,
+    EXPECT_EQ(loadFile("/nonexistent/nema.txt").error,
               "/nonexistent/nema.txt: fajl ne moze da se otvori (No such file or directory)");
 
     const TempFile file("pairs.txt", "2 1 2 3 4");
-    EXPECT_TRUE(loadPointFile(file.path, a, n, error)) << error;
-    EXPECT_EQ(n, 2);
-    EXPECT_EQ(a[1].y, 4);
+    const Read r = loadFile(file.path);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.n, 2);
+    EXPECT_EQ(r.pairs[1].y, 4);
 }
 
 namespace {
@@ -328,7 +332,8 @@ namespace {
 // `fill` for ever.  `served` counts the bytes handed out.
 class TestBuffer : public std::streambuf {
 public:
-    enum Then { END, FAIL, ENDLESS };
+    // FAIL sets errno to EIO; FAIL_SILENTLY leaves it 0, as some libraries do.
+    enum Then { END, FAIL, FAIL_SILENTLY, ENDLESS };
     TestBuffer(std::string text, Then then, char fill = '\0')
         : text_(std::move(text)), then_(then), fill_(fill) {}
     std::size_t served = 0;
@@ -339,8 +344,8 @@ protected:
             c_ = text_[served];
         } else if (then_ == ENDLESS) {
             c_ = fill_;
-        } else if (then_ == FAIL) {
-            errno = EIO;
+        } else if (then_ == FAIL || then_ == FAIL_SILENTLY) {
+            errno = then_ == FAIL ? EIO : 0;
             throw std::ios_base::failure("read");
         } else {
             return traits_type::eof();
@@ -359,10 +364,7 @@ private:
 
 Read readFrom(TestBuffer& buffer) {
     std::istream in(&buffer);
-    Read r;
-    Par a[MAX_POINTS];
-    r.ok = readPointFile(in, "t.txt", a, r.n, r.error);
-    return r;
+    return readWith([&](Par* a) { return readPointFile(in, "t.txt", a); });
 }
 
 const std::string EIO_TEXT = "fajl ne moze da se procita (Input/output error)";
@@ -382,6 +384,9 @@ TEST(ReadFailure, AFailedReadAnywhereIsAnErrorWithItsLine) {
     }
     TestBuffer whole(text, TestBuffer::END);
     EXPECT_TRUE(readFrom(whole).ok);
+    // A failure that leaves no reason is still a read error, never "Success".
+    TestBuffer silent(text.substr(0, 4), TestBuffer::FAIL_SILENTLY);
+    EXPECT_EQ(readFrom(silent).error, "t.txt:2: " + EIO_TEXT);
 
     // Standard input failing in the dialogue, at the question or later.
     for (const std::string typed : {"", "u\n1\n1 2"}) {
@@ -421,31 +426,24 @@ TEST(WordLimit, A4097thByteEndsTheReadingAtOnce) {
 }
 
 TEST(Names, ANameIsEscapedAndCutAndANulByteIsRefused) {
-    Par a[MAX_POINTS];
-    int n = 0;
-    std::string error;
     // Escape sequences never reach the terminal.  (The system's reason
     // differs between Linux and Windows; the name is what is checked.)
     const auto name = [](const std::string& message) {
         return message.substr(0, message.find(" ("));
     };
-    EXPECT_FALSE(loadPointFile("\033]0;x\007", a, n, error));
-    EXPECT_EQ(name(error), "\\x1b]0;x\\x07: fajl ne moze da se otvori");
-    EXPECT_FALSE(loadPointFile(std::string(5000, 'd'), a, n, error));
-    EXPECT_EQ(name(error), std::string(40, 'd') + "...: fajl ne moze da se otvori");
+    EXPECT_EQ(name(loadFile("\033]0;x\007").error), "\\x1b]0;x\\x07: fajl ne moze da se otvori");
+    EXPECT_EQ(name(loadFile(std::string(5000, 'd')).error),
+              std::string(40, 'd') + "...: fajl ne moze da se otvori");
     // "ab\0zzz" would open "ab".
     TempFile ab("ab", "1\n1 1\n");
-    EXPECT_FALSE(loadPointFile(ab.path + std::string(1, '\0') + "zzz", a, n, error));
-    EXPECT_EQ(error,
+    EXPECT_EQ(loadFile(ab.path + std::string(1, '\0') + "zzz").error,
               escaped(ab.path + std::string(1, '\0') + "zzz") + ": ime fajla sadrzi bajt NUL");
     // A directory is no file, on Linux (where it opens) and on Windows (where
     // opening it is refused as "Permission denied") alike.
-    EXPECT_FALSE(loadPointFile(ab.dir, a, n, error));
-    EXPECT_EQ(error, escaped(ab.dir) + ": fajl ne moze da se otvori (Is a directory)");
+    EXPECT_EQ(loadFile(ab.dir).error,
+              escaped(ab.dir) + ": fajl ne moze da se otvori (Is a directory)");
     // The name is escaped in the line messages too.
-    std::istringstream in("q");
-    EXPECT_FALSE(readPointFile(in, "a\nb", a, n, error));
-    EXPECT_EQ(error, "a\\x0ab:1: broj tacaka nije ceo broj: 'q'");
+    EXPECT_EQ(readText("q", "a\nb").error, "a\\x0ab:1: broj tacaka nije ceo broj: 'q'");
 }
 
 TEST(WrongAnswers, AThousandInARowAtOnePromptEndTheDialogue) {
@@ -564,6 +562,21 @@ TEST(Messages, SerbianNumberAgreementAndVisibleLetters) {
     };
     for (const auto& h : hidden) {
         EXPECT_EQ(escaped(h.first), h.second);
+    }
+}
+
+TEST(LineNumbers, ADroppedLineEndsWithItsLineEnd) {
+    // LF, a lone CR and CR LF each end the dropped line once.
+    std::istringstream in("q 7\nx 1\ry 2\r\nz");
+    Scanner s(in);
+    std::string word;
+    std::int64_t line = 0;
+    const std::pair<std::string, std::int64_t> words[] = {{"q", 1}, {"x", 2}, {"y", 3}, {"z", 4}};
+    for (const auto& w : words) {
+        ASSERT_EQ(s.next(word, line), Scanner::WORD);
+        EXPECT_EQ(word, w.first);
+        EXPECT_EQ(line, w.second);
+        EXPECT_TRUE(s.skipLine());
     }
 }
 

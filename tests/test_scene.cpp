@@ -132,15 +132,16 @@ TEST_F(SceneTest, SegmentsCirclesAndLinesWidenTheBoxTheirOwnWay) {
 
     xtest::freshScene();
     Krug k;
-    k.center = Tacka(100, 100);
+    k.center = Tacka(100, 50);
     k.radius = 10;
     k.color = 1;
     addCircle(k, 3);
-    expectCorners(90, 90, 110, 110);
+    // x from 90 to 110, y from 40 to 60: each from its own coordinate.
+    expectCorners(90, 40, 110, 60);
     EXPECT_EQ(circles.front().color, 3);
 
     addLine(Prava(Tacka(-500, -500), Tacka(1, 1)), 7);
-    expectCorners(90, 90, 110, 110);
+    expectCorners(90, 40, 110, 60);
     EXPECT_EQ(lines.front().color, 7);
 }
 
@@ -181,7 +182,8 @@ TEST(Camera, ProjectionGuardsAZeroHeightOnly) {
     const Projection p = projectionFor(1024, 700);
     EXPECT_EQ(p.width, 1024);
     EXPECT_EQ(p.height, 700);
-    EXPECT_EQ(p.aspect, static_cast<float>(1024.0 / 700));
+    // 1024 / 700 = 1.4628571428..., whose nearest float is 0x1.767dcep+0.
+    EXPECT_EQ(p.aspect, 0x1.767dcep+0f);
     const Projection flat = projectionFor(300, 0);
     EXPECT_EQ(flat.height, 1);
     EXPECT_EQ(flat.aspect, 300);
@@ -199,9 +201,11 @@ TEST(Camera, LineEndsAreAHundredDirectionsEachWay) {
     lineEnds(Prava(Tacka(5, 5), Tacka(0, 0)), a, b);
     EXPECT_EQ(a.x, 5);
     EXPECT_EQ(b.x, 5);
-    // Each coordinate is formed in double and rounded once.
+    // Each coordinate is formed in double and rounded once: 0.1f + 100 *
+    // 0.3f is 30.1000011935830... in double, whose nearest float is
+    // 0x1.e1999ap+4; in float steps it would come out 0x1.e1999cp+4.
     lineEnds(Prava(Tacka(0.1f, 0), Tacka(0.3f, 0)), a, b);
-    EXPECT_EQ(a.x, static_cast<float>(0.1f + 100.0 * 0.3f));
+    EXPECT_EQ(a.x, 0x1.e1999ap+4f);
 }
 
 TEST(Camera, CircleVerticesRunCounterClockwiseFromAngleZero) {

@@ -12,8 +12,8 @@
 #include <tuple>
 #include <vector>
 
-#include "app/driver.h"
 #include "app/point_file.h"
+#include "app/scene_build.h"
 #include "geometry/triangulate.h"
 #include "scene/scene.h"
 #include "support/bits.h"
@@ -288,6 +288,32 @@ TEST_F(TriangulateTest, TheSameSegmentsAndNudgesAsTheStepByStepFormulas) {
     }
     // The degenerate kinds do reach the nudge.
     EXPECT_GT(nudgedSets, 100);
+}
+
+TEST(HasPointInCircumcircle, EachTriplesVerdictAndNudgesAsTheStepByStepFormulas) {
+    // Every triple in its own order, P1, P2, P3 as given: the centre is
+    // built from P1's bisectors, so another order may round differently.
+    std::mt19937 rng(2612);
+    for (int set = 0; set < 240; ++set) {
+        std::vector<Tacka> pts = randomSet(rng, set % 6, 14);
+        const std::vector<Tacka> input = pts;
+        std::vector<Tacka> plain = pts;
+        const int n = static_cast<int>(pts.size());
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                for (int k = 0; k < n; ++k) {
+                    if (i == j || j == k || i == k) continue;
+                    const int got = hasPointInCircumcircle(pts[i], pts[j], pts[k], pts.data(), n);
+                    const int want =
+                        xtest::plainTest(plain[i], plain[j], plain[k], plain.data(), n);
+                    ASSERT_EQ(got, want) << i << " " << j << " " << k << " of " << listing(input);
+                }
+            }
+        }
+        for (int t = 0; t < n; ++t) {
+            ASSERT_TRUE(sameBits(pts[t], plain[t])) << "point " << t << " of " << listing(input);
+        }
+    }
 }
 
 // ---- The exact Delaunay triangulation --------------------------------------

@@ -10,8 +10,8 @@
 #include <io.h>
 #endif
 
-#include "app/driver.h"
 #include "app/point_file.h"
+#include "app/scene_build.h"
 #include "scene/scene.h"
 
 using namespace geometrija;
@@ -26,12 +26,12 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     Par a[MAX_POINTS];
-    int n = 0;
-    std::string error;
-    if (!loadPointFile(argv[1], a, n, error)) {
-        std::fprintf(stderr, "scene_dump: %s\n", error.c_str());
+    const Result<int> file = loadPointFile(argv[1], a);
+    if (!file.ok()) {
+        std::fprintf(stderr, "scene_dump: %s\n", file.error.c_str());
         return 1;
     }
+    const int n = *file.value;
     Tacka A[MAX_POINTS];
     buildScene(a, n, A);
     std::printf("points %zu\n", points.size());

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "render/window.h"
 #include "support/xwindow.h"
 
 namespace xtest {
@@ -34,7 +35,8 @@ inline bool near(const std::uint8_t* p, int r, int g, int b, int tolerance = 2) 
            std::abs(p[2] - b) <= tolerance;
 }
 inline bool isBeige(const std::uint8_t* p) {
-    return near(p, 230, 230, 204);
+    return near(p, geometrija::CLEAR_PIXEL[0], geometrija::CLEAR_PIXEL[1],
+                geometrija::CLEAR_PIXEL[2]);
 }
 inline bool isRed(const std::uint8_t* p) {
     return near(p, 255, 0, 0);
@@ -52,6 +54,11 @@ inline int countColour(const Image& im, int r, int g, int b) {
         }
     }
     return n;
+}
+// Pixels that show only the clear colour.
+inline int countBackground(const Image& im) {
+    return countColour(im, geometrija::CLEAR_PIXEL[0], geometrija::CLEAR_PIXEL[1],
+                       geometrija::CLEAR_PIXEL[2]);
 }
 
 // Counts the pixels of colour (r, g, b) in the square of half-size `half`

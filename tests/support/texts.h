@@ -1,8 +1,10 @@
-// The programs' own texts that the tests look for, written here once and
-// independently of the product's copies.
+// The programs' texts that the tests look for: the question written here
+// once, independently of the product's copy; the title is the product's own.
 #pragma once
 
 #include <string>
+
+#include "render/window.h"
 
 namespace xtest {
 
@@ -12,6 +14,6 @@ const std::string QUESTION =
     "fajla? ( u / f) : \n";
 
 // The window's title, by which the tests find it.
-const std::string TITLE = "Geometrija - prikaz zadatka";
+const std::string TITLE = geometrija::WINDOW_TITLE;
 
 }  // namespace xtest

@@ -1,5 +1,7 @@
 #include "support/xwindow.h"
 
+#include <unistd.h>
+
 #include <X11/Xutil.h>
 #include <png.h>
 
@@ -60,7 +62,15 @@ void sleepMs(int ms) {
 
 }  // namespace
 
-Connection::Connection() : display_(XOpenDisplay(nullptr)) {
+Connection::Connection() : display_(nullptr) {
+    // A few tries: Xvfb was seen to refuse now and then a connection made
+    // right after another one closed.
+    for (int attempt = 0; attempt < 5 && display_ == nullptr; ++attempt) {
+        if (attempt > 0) {
+            usleep(20000);
+        }
+        display_ = XOpenDisplay(nullptr);
+    }
     if (display_ != nullptr) {
         XSetErrorHandler(ignoreErrors);
     }
