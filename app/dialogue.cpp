@@ -46,7 +46,6 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
 
     // Every prompt is flushed before the next read; one that cannot be
     // written ends the dialogue, since nobody would see it.
-    bool written = true;
     std::string writeError;
     auto say = [&](const char* text) {
         errno = 0;
@@ -54,9 +53,8 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
         if (!out) {
             writeError = "standardni izlaz ne moze da se pise (" +
                          std::string(std::strerror(errno != 0 ? errno : EIO)) + ")";
-            written = false;
         }
-        return written;
+        return static_cast<bool>(out);
     };
 
     std::string word;

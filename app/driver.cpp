@@ -16,8 +16,13 @@ namespace geometrija {
 
 namespace {
 
+// One line on standard error, "PROGRAM: WHAT".
+void tell(const char* program, const std::string& what) {
+    std::cerr << program << ": " << what << '\n' << std::flush;
+}
+
 int fail(const char* program, const std::string& error) {
-    std::cerr << program << ": " << error << '\n' << std::flush;
+    tell(program, error);
     return endProgram(1);
 }
 
@@ -29,7 +34,7 @@ int commonPhase(const char* program, Par* a, int n, int argc, char** argv) {
     buildScene(a, n, A);
     const std::string warning = n > 0 ? emptyPictureWarning(minCorner, maxCorner) : "";
     if (!warning.empty()) {
-        std::cerr << program << ": " << warning << '\n' << std::flush;
+        tell(program, warning);
     }
     startGraphics(argc, argv);
     return 0;

@@ -23,6 +23,10 @@ bool isSpace(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+bool isLineEnd(int c) {
+    return c == '\n' || c == '\r';
+}
+
 std::string at(const std::string& fileName, std::int64_t line, const std::string& what) {
     return escaped(fileName) + ":" + std::to_string(line) + ": " + what;
 }
@@ -53,10 +57,6 @@ Scanner::Status nextInFile(Scanner& scanner, std::string& word, std::int64_t& li
     word.pop_back();
     return word.empty() ? Scanner::END : Scanner::WORD;
 }
-
-}  // namespace
-
-namespace {
 
 // Unicode's invisible format characters (bidirectional marks and overrides,
 // zero-width characters, tags...) and the line and paragraph separators:
@@ -222,36 +222,7 @@ void Scanner::note(int c) {
     }
 }
 
-Scanner::Status Scanner::next(std::string& word, std::int64_t& line) {
-    int c = get();
-    while (c != EOF && isSpace(c)) {
-        note(c);
-        c = get();
-    }
-    if (c == EOF) {
-        return failed() ? READ_ERROR : END;
-    }
-    word.clear();
-    line = line_;
-    for (;;) {
-        note(c);
-        if (word.size() == MAX_WORD) {
-            return TOO_LONG;
-        }
-        word += static_cast<char>(c);
-        c = peek();
-        if (c == EOF) {
-            // A failed read cuts the word: never take the part before it.
-            return failed() ? READ_ERROR : WORD;
-        }
-        if (isSpace(c)) {
-            return WORD;
-        }
-        c = get();
-    }
-}
-
-Scanner::Status Scanner::nextLine(std::string& text, std::int64_t& line) {
+Scanner::Status Scanner::readUntil(bool (*ends)(int), std::string& text, std::int64_t& line) {
     int c = get();
     while (c != EOF && isSpace(c)) {
         note(c);
@@ -269,18 +240,29 @@ Scanner::Status Scanner::nextLine(std::string& text, std::int64_t& line) {
         }
         text += static_cast<char>(c);
         c = peek();
-        if (c == EOF && failed()) {
-            return READ_ERROR;
+        if (c == EOF) {
+            // A failed read cuts the text: never take the part before it.
+            return failed() ? READ_ERROR : WORD;
         }
-        if (c == EOF || c == '\r' || c == '\n') {
-            break;
+        if (ends(c)) {
+            return WORD;
         }
         c = get();
     }
-    while (isSpace(static_cast<unsigned char>(text.back()))) {
-        text.pop_back();
+}
+
+Scanner::Status Scanner::next(std::string& word, std::int64_t& line) {
+    return readUntil(isSpace, word, line);
+}
+
+Scanner::Status Scanner::nextLine(std::string& text, std::int64_t& line) {
+    const Status status = readUntil(isLineEnd, text, line);
+    if (status == WORD) {
+        while (isSpace(static_cast<unsigned char>(text.back()))) {
+            text.pop_back();
+        }
     }
-    return WORD;
+    return status;
 }
 
 bool Scanner::skipLine() {
@@ -290,7 +272,7 @@ bool Scanner::skipLine() {
             return true;
         }
         note(c);
-        if (c == '\n' || c == '\r') {
+        if (isLineEnd(c)) {
             return true;
         }
     }

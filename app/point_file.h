@@ -89,6 +89,9 @@ public:
     const std::string& readError() const { return readError_; }
 
 private:
+    // Skips white space, then reads up to a byte that `ends` (left in the
+    // stream) or the end, refusing the text at its (MAX_WORD + 1)-th byte.
+    Status readUntil(bool (*ends)(int), std::string& text, std::int64_t& line);
     int read(bool consume);
     int fromStream(bool consume);
     int get() { return read(true); }

@@ -1,7 +1,5 @@
 #include "support/xwindow.h"
 
-#include <unistd.h>
-
 #include <X11/Xutil.h>
 #include <png.h>
 
@@ -67,7 +65,7 @@ Connection::Connection() : display_(nullptr) {
     // right after another one closed.
     for (int attempt = 0; attempt < 5 && display_ == nullptr; ++attempt) {
         if (attempt > 0) {
-            usleep(20000);
+            sleepMs(20);
         }
         display_ = XOpenDisplay(nullptr);
     }
