@@ -34,6 +34,17 @@ std::string tooManyWrong() {
 
 }  // namespace
 
+std::string typedFileName(const std::string& line) {
+    // A file dragged onto a console window arrives quoted when its path holds
+    // a space: "C:\Users\Ana\moje tacke.txt" on Windows, '/home/ana/x y.txt'
+    // in common Linux terminals.
+    std::string name = trimmed(line);
+    if (name.size() >= 2 && (name[0] == '"' || name[0] == '\'') && name.back() == name[0]) {
+        name = name.substr(1, name.size() - 2);
+    }
+    return name;
+}
+
 DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& err,
                            const char* program, Par* a, bool outputIsTerminal) {
     DialogueResult result;
@@ -89,7 +100,7 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
             return fail(noAnswer(status, word, scanner));
         }
         result.end = DialogueEnd::FileNamed;
-        result.fileName = word;
+        result.fileName = typedFileName(word);
         return result;
     }
 

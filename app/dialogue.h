@@ -26,6 +26,10 @@ struct DialogueResult {
     std::string error;  // one line, without the program's name
 };
 
+// The file name in a typed line: without white space at its ends (Unicode's
+// spaces included), and without one pair of matching quotes around it.
+std::string typedFileName(const std::string& line);
+
 // Prompts go to `out`, flushed before every read; a prompt that cannot be
 // written ends the dialogue.  A wrong count or coordinate is reported on
 // `err` as "PROGRAM: WHAT", the rest of that line is discarded and the same

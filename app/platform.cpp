@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,6 +15,30 @@
 #endif
 
 namespace geometrija {
+
+bool isWindowsDeviceName(const std::string& name) {
+    const std::size_t slash = name.find_last_of("/\\:");
+    std::string base = name.substr(slash == std::string::npos ? 0 : slash + 1);
+    // Windows ignores an extension and spaces before it: "con.txt", "COM1 ".
+    base.resize(std::min(base.size(), base.find('.')));
+    while (!base.empty() && base.back() == ' ') {
+        base.pop_back();
+    }
+    for (char& c : base) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "CONIN$" || base == "CONOUT$") {
+        return true;
+    }
+    if (base.size() < 4 || (base.compare(0, 3, "COM") != 0 && base.compare(0, 3, "LPT") != 0)) {
+        return false;
+    }
+    const std::string number = base.substr(3);
+    return (number.size() == 1 && number[0] >= '1' && number[0] <= '9') || number == "\xc2\xb9" ||
+           number == "\xc2\xb2" || number == "\xc2\xb3";
+}
 
 bool waitsForEnter(int status, bool ownConsole, bool inputIsConsole) {
     return status != 0 && ownConsole && inputIsConsole;
@@ -61,6 +86,10 @@ void restoreOutputCodePage() {
 }
 
 }  // namespace
+
+bool isDeviceName(const std::string& name) {
+    return isWindowsDeviceName(name);
+}
 
 void openForReading(std::ifstream& in, const std::string& name) {
     const std::wstring w = wide(name, CP_UTF8);
@@ -124,6 +153,10 @@ int endProgram(int status) {
 }
 
 #else
+
+bool isDeviceName(const std::string&) {
+    return false;
+}
 
 void openForReading(std::ifstream& in, const std::string& name) {
     in.open(name, std::ios::in | std::ios::binary);

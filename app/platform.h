@@ -14,6 +14,17 @@ namespace geometrija {
 // č and š reach the file system intact.
 void openForReading(std::ifstream& in, const std::string& name);
 
+// Whether the last part of a path (after / or \\) names one of Windows'
+// devices, alone or before an extension, in any case: CON, PRN, AUX,
+// COM1 to COM9, LPT1 to LPT9 (with ¹, ² and ³ too), CONIN$ and CONOUT$.
+// Opening one reads a console or a serial port instead of a file.  NUL is
+// left out: it reads as an empty file.
+bool isWindowsDeviceName(const std::string& name);
+
+// Whether this system takes the name as a device rather than a file:
+// isWindowsDeviceName on Windows, never elsewhere.
+bool isDeviceName(const std::string& name);
+
 // Whether the name is an existing directory.
 bool isDirectory(const std::string& name);
 

@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "app/platform.h"
+#include "app/unicode_tables.h"
 
 namespace geometrija {
 
@@ -58,25 +59,17 @@ Scanner::Status nextInFile(Scanner& scanner, std::string& word, std::int64_t& li
     return word.empty() ? Scanner::END : Scanner::WORD;
 }
 
-// Unicode's invisible format characters (bidirectional marks and overrides,
-// zero-width characters, tags...) and the line and paragraph separators:
-// shown as themselves they would hide or reorder text in a message.
-bool invisible(char32_t cp) {
-    static const char32_t RANGES[][2] = {
-        {0x00ad, 0x00ad},   {0x0600, 0x0605},   {0x061c, 0x061c},   {0x06dd, 0x06dd},
-        {0x070f, 0x070f},   {0x0890, 0x0891},   {0x08e2, 0x08e2},   {0x180e, 0x180e},
-        {0x200b, 0x200f},   {0x2028, 0x202e},   {0x2060, 0x206f},   {0xfeff, 0xfeff},
-        {0xfff9, 0xfffb},   {0x110bd, 0x110bd}, {0x110cd, 0x110cd}, {0x13430, 0x1343f},
-        {0x1bca0, 0x1bca3}, {0x1d173, 0x1d17a}, {0xe0000, 0xe007f},
-    };
-    return std::any_of(std::begin(RANGES), std::end(RANGES),
+// Whether cp lies in one of the table's ranges.
+template <std::size_t N>
+bool within(const char32_t (&table)[N][2], char32_t cp) {
+    return std::any_of(std::begin(table), std::end(table),
                        [cp](const char32_t* r) { return cp >= r[0] && cp <= r[1]; });
 }
 
-// The length of the visible UTF-8 letter that starts at text[i], or 0 when
-// the byte there is not the start of one (invalid UTF-8, an overlong form, a
-// surrogate, a C1 control or an invisible character).
-std::size_t visibleLetter(const std::string& text, std::size_t i) {
+// Decodes the UTF-8 character that starts at text[i] into `cp` and gives its
+// length, or 0 when the bytes there are no character (invalid UTF-8, an
+// overlong form, a surrogate, past U+10FFFF) or start with an ASCII byte.
+std::size_t decode(const std::string& text, std::size_t i, char32_t& cp) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
     if (lead < 0xc2 || lead > 0xf4) {
         return 0;
@@ -85,7 +78,7 @@ std::size_t visibleLetter(const std::string& text, std::size_t i) {
     if (i + length > text.size()) {
         return 0;
     }
-    char32_t cp = lead & (0x7fu >> length);
+    cp = lead & (0x7fu >> length);
     for (std::size_t k = 1; k < length; ++k) {
         const unsigned char c = static_cast<unsigned char>(text[i + k]);
         if ((c & 0xc0) != 0x80) {
@@ -94,26 +87,61 @@ std::size_t visibleLetter(const std::string& text, std::size_t i) {
         cp = (cp << 6) | (c & 0x3fu);
     }
     const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < least[length] || cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff) || cp < 0xa0 ||
-        invisible(cp)) {
+    if (cp < least[length] || cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff)) {
         return 0;
     }
     return length;
+}
+
+// The length of the visible UTF-8 letter that starts at text[i], or 0 when
+// the bytes there are no character, a C1 control, a character that shows as
+// nothing (Unicode's default-ignorable code points, format characters, line
+// and paragraph separators) or a space that is not U+0020: shown as
+// themselves they would hide text, or pass for something else, in a message.
+std::size_t visibleLetter(const std::string& text, std::size_t i) {
+    char32_t cp = 0;
+    const std::size_t length = decode(text, i, cp);
+    if (length == 0 || cp < 0xa0 || within(unicode::INVISIBLE, cp) || within(unicode::SPACES, cp)) {
+        return 0;
+    }
+    return length;
+}
+
+// The length of the combining mark that starts at text[i], or 0.
+std::size_t combiningMark(const std::string& text, std::size_t i) {
+    char32_t cp = 0;
+    const std::size_t length = decode(text, i, cp);
+    return length > 0 && within(unicode::MARKS, cp) ? length : 0;
+}
+
+// Shown as itself: printable ASCII but the quote that delimits a word in a
+// message, and the backslash that starts an escape, except on Windows, where
+// it separates the folders of a path.
+bool plainAscii(unsigned char c) {
+#ifdef _WIN32
+    const bool backslashShown = true;
+#else
+    const bool backslashShown = false;
+#endif
+    return c >= 0x20 && c < 0x7f && c != '\'' && (c != '\\' || backslashShown);
 }
 
 }  // namespace
 
 std::string escaped(const std::string& text) {
     // Printable ASCII and visible UTF-8 letters (a Serbian name reads as
-    // itself) pass; every other byte, the backslash and the quote become
-    // \xNN.  Cut after 40 characters, a letter or an escaped byte each.
+    // itself) pass; every other byte becomes \xNN.  Cut after 40 characters
+    // as a reader counts them: a letter with the combining marks that follow
+    // it (at most MAX_MARKS, so that the line stays bounded) or an escaped
+    // byte each.
     constexpr std::size_t LIMIT = 40;
+    constexpr int MAX_MARKS = 30;
     std::string s;
     std::size_t i = 0;
     for (std::size_t shown = 0; i < text.size() && shown < LIMIT; ++shown) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         const std::size_t letter = visibleLetter(text, i);
-        if (c >= 0x20 && c < 0x7f && c != '\\' && c != '\'') {
+        if (plainAscii(c)) {
             s += static_cast<char>(c);
             ++i;
         } else if (letter > 0) {
@@ -125,12 +153,54 @@ std::string escaped(const std::string& text) {
             s += HEX[c >> 4];
             s += HEX[c & 15];
             ++i;
+            continue;
+        }
+        std::size_t mark = 0;
+        for (int k = 0; k < MAX_MARKS && (mark = combiningMark(text, i)) > 0; ++k) {
+            s.append(text, i, mark);
+            i += mark;
         }
     }
     if (i < text.size()) {
         s += "...";
     }
     return s;
+}
+
+std::string trimmed(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    char32_t cp = 0;
+    std::size_t length = 0;
+    for (;;) {
+        if (begin < end && isSpace(static_cast<unsigned char>(text[begin]))) {
+            ++begin;
+        } else if (begin < end && (length = decode(text, begin, cp)) > 0 &&
+                   within(unicode::SPACES, cp)) {
+            begin += length;
+        } else {
+            break;
+        }
+    }
+    for (;;) {
+        if (end > begin && isSpace(static_cast<unsigned char>(text[end - 1]))) {
+            --end;
+            continue;
+        }
+        // A space's UTF-8 form ends here when one starts 2 to 4 bytes back.
+        bool trimmedSpace = false;
+        for (std::size_t back = 2; back <= 4 && end >= begin + back; ++back) {
+            if ((length = decode(text, end - back, cp)) == back && within(unicode::SPACES, cp)) {
+                end -= back;
+                trimmedSpace = true;
+                break;
+            }
+        }
+        if (!trimmedSpace) {
+            break;
+        }
+    }
+    return text.substr(begin, end - begin);
 }
 
 std::string plural(std::int64_t n, const std::string& one, const std::string& few,
@@ -181,25 +251,44 @@ void Scanner::noteFailure(int reason) {
 }
 
 Scanner::Mark Scanner::byteOrderMark() {
-    // The bytes looked at are read again, unless they are a UTF-8 mark.
-    const int first = fromStream(true);
-    if (first == EOF) {
-        return NO_MARK;
+    // Up to four bytes are looked at; they are read again, unless they start
+    // with a UTF-8 mark.
+    while (pending_.size() < 4) {
+        const int c = fromStream(true);
+        if (c == EOF) {
+            break;
+        }
+        pending_ += static_cast<char>(c);
     }
-    pending_ += static_cast<char>(first);
-    if (first == 0xff || first == 0xfe) {
-        return fromStream(false) == (first ^ 0x01) ? UTF16_MARK : NO_MARK;
+    static const unsigned char UTF8[] = {0xef, 0xbb, 0xbf};
+    static const unsigned char UTF32_LE[] = {0xff, 0xfe, 0, 0};
+    static const unsigned char UTF32_BE[] = {0, 0, 0xfe, 0xff};
+    static const unsigned char UTF16_LE[] = {0xff, 0xfe};
+    static const unsigned char UTF16_BE[] = {0xfe, 0xff};
+    const auto starts = [this](const auto& bytes) {
+        return pending_.size() >= sizeof bytes &&
+               std::equal(
+                   std::begin(bytes), std::end(bytes), pending_.begin(),
+                   [](unsigned char b, char c) { return b == static_cast<unsigned char>(c); });
+    };
+    if (starts(UTF8)) {
+        pending_.erase(0, sizeof UTF8);
+        return UTF8_MARK;
     }
-    if (first != 0xef || fromStream(false) != 0xbb) {
-        return NO_MARK;
+    if (starts(UTF32_LE) || starts(UTF32_BE)) {
+        return UTF32_MARK;
     }
-    pending_ += static_cast<char>(fromStream(true));
-    if (fromStream(false) != 0xbf) {
-        return NO_MARK;
+    if (starts(UTF16_LE) || starts(UTF16_BE)) {
+        return UTF16_MARK;
     }
-    fromStream(true);
-    pending_.clear();
-    return UTF8_MARK;
+    // UTF-16 saved without a mark: the count's first digit, or white space
+    // before it, beside a zero byte.
+    const auto textByte = [](char c) { return (c >= '0' && c <= '9') || isSpace(c) || c == '-'; };
+    if (pending_.size() >= 2 && ((textByte(pending_[0]) && pending_[1] == '\0') ||
+                                 (pending_[0] == '\0' && textByte(pending_[1])))) {
+        return UTF16_MARK;
+    }
+    return NO_MARK;
 }
 
 int Scanner::nextChar() {
@@ -319,9 +408,11 @@ Result<int> readPointFile(std::istream& in, const std::string& fileName, Par* a)
         return Result<int>::refused(at(fileName, line, what));
     };
     Scanner scanner(in);
-    if (scanner.byteOrderMark() == Scanner::UTF16_MARK) {
-        return refused(
-            1, "fajl je sacuvan kao UTF-16; sacuvajte ga kao obican tekst (UTF-8 ili ASCII)");
+    const Scanner::Mark mark = scanner.byteOrderMark();
+    if (mark == Scanner::UTF16_MARK || mark == Scanner::UTF32_MARK) {
+        const std::string encoding = mark == Scanner::UTF16_MARK ? "UTF-16" : "UTF-32";
+        return refused(1, "fajl je sacuvan kao " + encoding +
+                              "; sacuvajte ga kao obican tekst (UTF-8 ili ASCII)");
     }
     std::string word;
     std::int64_t line = 1;
@@ -380,6 +471,10 @@ Result<int> loadPointFile(const std::string& fileName, Par* a) {
     // open another file than the one named.
     if (fileName.find('\0') != std::string::npos) {
         return Result<int>::refused(escaped(fileName) + ": ime fajla sadrzi bajt NUL");
+    }
+    if (isDeviceName(fileName)) {
+        return Result<int>::refused(escaped(fileName) +
+                                    ": fajl ne moze da se otvori (ime uredjaja u Windowsu)");
     }
     std::ifstream in;
     openForReading(in, fileName);

@@ -26,10 +26,16 @@ struct Par {
 };
 
 // Text from the input as it goes into a message: printable ASCII and visible
-// UTF-8 letters as they are; control bytes, invalid UTF-8, invisible format
-// characters, the backslash and the quote escaped as \xNN; cut after 40
-// characters with "...", so that a message stays one readable line.
+// UTF-8 letters as they are; control bytes, invalid UTF-8, characters that
+// show as nothing, spaces other than U+0020, the quote and (but on Windows,
+// where it separates folders) the backslash escaped as \xNN; cut after 40
+// characters, a letter keeping its combining marks, with "...", so that a
+// message stays one readable line.
 std::string escaped(const std::string& text);
+
+// The text without white space at its ends: ASCII white space and the
+// Unicode spaces (no-break, em...), which look the same.
+std::string trimmed(const std::string& text);
 // The same between single quotes: how a refused word is named.
 std::string quoted(const std::string& word);
 
@@ -54,13 +60,15 @@ public:
     enum Mark {
         NO_MARK,     // none: read as it is
         UTF8_MARK,   // EF BB BF, now skipped
-        UTF16_MARK,  // FF FE or FE FF: the file is UTF-16, not text this reader takes
+        UTF16_MARK,  // FF FE, FE FF, or a digit or space beside a zero byte: UTF-16
+        UTF32_MARK,  // FF FE 00 00 or 00 00 FE FF: UTF-32
     };
 
     explicit Scanner(std::istream& in) : in_(in) {}
 
-    // Looks at the first bytes for a byte-order mark; skips a UTF-8 one and
-    // leaves everything else to be read.  Call before anything else is read.
+    // Looks at the first bytes for a byte-order mark, or for UTF-16 saved
+    // without one; skips a UTF-8 mark and leaves everything else to be read.
+    // Call before anything else is read.
     Mark byteOrderMark();
 
     // Skips white space and reads one word, refusing it at its

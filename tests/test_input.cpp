@@ -23,6 +23,15 @@
 using namespace geometrija;
 
 namespace {
+// Windows shows the backslash of a path as itself and refuses device names.
+#ifdef _WIN32
+constexpr bool kBackslashShown = true;
+#else
+constexpr bool kBackslashShown = false;
+#endif
+}  // namespace
+
+namespace {
 
 struct Read {
     bool ok = false;
@@ -285,6 +294,15 @@ TEST(Dialogue, AFileNameIsTheRestOfItsLineOfAtMost4096Bytes) {
         {"f\n\n \r\n\r data.txt", "data.txt"},
         {"fajl\n", "ajl"},
         {"f\n" + std::string(MAX_WORD, 'n') + "\n", std::string(MAX_WORD, 'n')},
+        // Unicode's spaces at the ends go too (a no-break and an em space).
+        {"f\n\xc2\xa0p.txt\xe2\x80\x83\xc2\xa0\n", "p.txt"},
+        {"f\n\xc2\xa0\n", ""},
+        // A dragged file comes quoted: one pair of matching quotes goes.
+        {"f\n\"C:\\Users\\Ana\\moje tacke.txt\"\n", "C:\\Users\\Ana\\moje tacke.txt"},
+        {"f '/home/ana/moje tacke.txt' \n", "/home/ana/moje tacke.txt"},
+        {"f\n''x''\n", "'x'"},
+        {"f\n\"x'\n", "\"x'"},
+        {"f\n'\n", "'"},
     };
     for (const auto& c : names) {
         const Talk t = talk(c.first);
@@ -446,6 +464,22 @@ TEST(Names, ANameIsEscapedAndCutAndANulByteIsRefused) {
     EXPECT_EQ(readText("q", "a\nb").error, "a\\x0ab:1: broj tacaka nije ceo broj: 'q'");
 }
 
+TEST(Names, WindowsDeviceNamesAloneOrBeforeAnExtension) {
+    for (const char* device : {"AUX", "COM1", "com1.txt", "C:\\dir\\LPT9.dat", "x/CON", "con.txt",
+                               "CONIN$", "conout$", "COM\xc2\xb9", "PRN .txt"}) {
+        EXPECT_TRUE(isWindowsDeviceName(device)) << device;
+    }
+    for (const char* file :
+         {"NUL", "COM0", "COM10", "CONSOLE", "com.txt", "con/x.txt", "acon", "LPT", ""}) {
+        EXPECT_FALSE(isWindowsDeviceName(file)) << file;
+    }
+    // Windows would read the serial port or the console: refused there.
+    const std::string reason = loadFile("COM1").error;
+    EXPECT_EQ(reason, kBackslashShown
+                          ? "COM1: fajl ne moze da se otvori (ime uredjaja u Windowsu)"
+                          : "COM1: fajl ne moze da se otvori (No such file or directory)");
+}
+
 TEST(WrongAnswers, AThousandInARowAtOnePromptEndTheDialogue) {
     const std::string stop = "1000 pogresnih odgovora zaredom";
     // At the question every character is an answer.
@@ -503,6 +537,13 @@ TEST(EditorFiles, MarksAndAFinalCtrlZAreReadAsEditorsMeanThem) {
                                    4))
                   .error,
               utf16);
+    // UTF-16 saved without a mark: a digit or a space beside a zero byte.
+    EXPECT_EQ(readText(std::string("3\0\n\0", 4)).error, utf16);
+    EXPECT_EQ(readText(std::string("\0 \0003", 4)).error, utf16);
+    EXPECT_EQ(readText(std::string("\xff\xfe\0\0003\0\0\0", 8)).error,
+              "t.txt:1: fajl je sacuvan kao UTF-32; sacuvajte ga kao obican tekst (UTF-8 ili "
+              "ASCII)");
+    EXPECT_EQ(readText(std::string("3\0", 2)).error, utf16);
     // Bytes that only start like a mark are read as they are.
     EXPECT_EQ(readText("\xef\xbb"
                        "3\n")
@@ -558,11 +599,30 @@ TEST(Messages, SerbianNumberAgreementAndVisibleLetters) {
         {"\xe2\x80\xae", "\\xe2\\x80\\xae"},
         {"\xe2\x80\x8b", "\\xe2\\x80\\x8b"},
         {"\xef\xbb\xbf", "\\xef\\xbb\\xbf"},
-        {"\x7f'\\", "\\x7f\\x27\\x5c"},
+        {"\x7f'", "\\x7f\\x27"},
+        // Unicode's default-ignorable code points: a combining grapheme
+        // joiner, Hangul fillers, a variation selector, a tag.
+        {"a\xcd\x8f", "a\\xcd\\x8f"},
+        {"\xe1\x85\x9f\xe3\x85\xa4", "\\xe1\\x85\\x9f\\xe3\\x85\\xa4"},
+        {"\xef\xb8\x8f", "\\xef\\xb8\\x8f"},
+        {"\xf3\xa0\x82\x80", "\\xf3\\xa0\\x82\\x80"},
+        // Spaces that are not U+0020: no-break, em.
+        {"0\xc2\xa0"
+         "0",
+         "0\\xc2\\xa0"
+         "0"},
+        {"\xe2\x80\x83", "\\xe2\\x80\\x83"},
+        // The backslash separates folders on Windows and is shown there.
+        {"C:\\x", kBackslashShown ? "C:\\x" : "C:\\x5cx"},
     };
     for (const auto& h : hidden) {
         EXPECT_EQ(escaped(h.first), h.second);
     }
+    // A letter keeps its combining accent across the cut: e + U+0301.
+    const std::string accented = "e\xcc\x81";
+    EXPECT_EQ(escaped(std::string(39, 'a') + accented + "zz"),
+              std::string(39, 'a') + accented + "...");
+    EXPECT_EQ(escaped(std::string(40, 'a') + accented), std::string(40, 'a') + "...");
 }
 
 TEST(LineNumbers, ADroppedLineEndsWithItsLineEnd) {
