@@ -95,12 +95,16 @@ DialogueResult runDialogue(std::istream& in, std::ostream& out, std::ostream& er
         if (!say(FILE_PROMPT)) {
             return fail(writeError);
         }
-        const Scanner::Status status = scanner.nextLine(word, line);
-        if (status != Scanner::WORD) {
-            return fail(noAnswer(status, word, scanner));
-        }
+        // A line that holds no name once trimmed and unquoted (a no-break
+        // space, '') is passed over as a blank line is.
+        do {
+            const Scanner::Status status = scanner.nextLine(word, line);
+            if (status != Scanner::WORD) {
+                return fail(noAnswer(status, word, scanner));
+            }
+            result.fileName = typedFileName(word);
+        } while (result.fileName.empty());
         result.end = DialogueEnd::FileNamed;
-        result.fileName = typedFileName(word);
         return result;
     }
 

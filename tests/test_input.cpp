@@ -296,7 +296,7 @@ TEST(Dialogue, AFileNameIsTheRestOfItsLineOfAtMost4096Bytes) {
         {"f\n" + std::string(MAX_WORD, 'n') + "\n", std::string(MAX_WORD, 'n')},
         // Unicode's spaces at the ends go too (a no-break and an em space).
         {"f\n\xc2\xa0p.txt\xe2\x80\x83\xc2\xa0\n", "p.txt"},
-        {"f\n\xc2\xa0\n", ""},
+        {"f\n\xc2\xa0\n''\n\"\"\nx.txt\n", "x.txt"},
         // A dragged file comes quoted: one pair of matching quotes goes.
         {"f\n\"C:\\Users\\Ana\\moje tacke.txt\"\n", "C:\\Users\\Ana\\moje tacke.txt"},
         {"f '/home/ana/moje tacke.txt' \n", "/home/ana/moje tacke.txt"},
