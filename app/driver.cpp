@@ -36,6 +36,7 @@ int commonPhase(const char* program, Par* a, int n, int argc, char** argv) {
     if (!warning.empty()) {
         tell(program, warning);
     }
+    guardWindowCreation(program, argc, argv);
     startGraphics(argc, argv);
     return 0;
 }
@@ -46,8 +47,10 @@ int runInteractive(int argc, char** argv) {
     const char* const program = "Kalvera";
     guardStandardDescriptors();
     prepareConsole();
-    // Nobody should type points for a window that cannot open.
-    const std::string noWindow = windowUnavailable(argc, argv);
+    // Nobody should type points for a window that cannot open: everything
+    // the window will need is tried before the first question, while nobody
+    // is waiting yet, and the OpenGL driver it loads is there for the window.
+    const std::string noWindow = windowUnavailable(program, argc, argv, WindowCheck::Context);
     if (!noWindow.empty()) {
         return fail(program, noWindow);
     }
@@ -83,8 +86,10 @@ int runFixedFile(const char* program, const char* fileName, int argc, char** arg
     if (!file.ok()) {
         return fail(program, file.error);
     }
-    // A bad file is reported first; then whether its picture can be shown.
-    const std::string noWindow = windowUnavailable(argc, argv);
+    // A bad file is reported first; then whether its picture can be shown,
+    // as far as that is cheap: what only the window's creation can show
+    // (a refused context) is said there, nobody having typed anything.
+    const std::string noWindow = windowUnavailable(program, argc, argv, WindowCheck::Display);
     if (!noWindow.empty()) {
         return fail(program, noWindow);
     }

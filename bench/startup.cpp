@@ -2,6 +2,9 @@
 // exists and its corner shows the clear colour.  Each run is closed again
 // through WM_DELETE_WINDOW.  Prints the median and the quartiles.
 //   startup RUNS WORKDIR PROGRAM[,ARG...]...
+// An ARG "<FILE" is no argument: the program's first output (a dialogue's
+// question) is awaited, FILE's content is then written to its standard
+// input, and the time runs from there: from the last answer to the picture.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -9,7 +12,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "render/window.h"
@@ -35,12 +41,32 @@ bool painted(Display* d, Window w) {
 
 // One run: the time in milliseconds from the start of `program` to its first
 // picture, or a negative value if it failed.
-double once(const xtest::Connection& x, const std::string& program,
-            const std::vector<std::string>& args, const std::string& dir) {
+double once(const xtest::Connection& x, const std::string& program, std::vector<std::string> args,
+            const std::string& dir) {
     const std::string title = geometrija::WINDOW_TITLE;
-    const auto start = std::chrono::steady_clock::now();
+    std::string answers;
+    bool answered = false;
+    for (auto a = args.begin(); a != args.end(); ++a) {
+        if (!a->empty() && (*a)[0] == '<') {
+            std::ifstream in(a->substr(1));
+            answers.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            answered = true;
+            args.erase(a);
+            break;
+        }
+    }
+    auto start = std::chrono::steady_clock::now();
     xtest::Process p(program, args, dir);
-    p.write("");
+    if (answered) {
+        while (p.out().empty()) {
+            if (std::chrono::steady_clock::now() - start > std::chrono::seconds(20)) {
+                return -1;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        start = std::chrono::steady_clock::now();
+    }
+    p.write(answers);
     Window w = 0;
     while (w == 0 || !painted(x.display(), w)) {
         if (w == 0) {

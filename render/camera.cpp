@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace geometrija {
 
@@ -16,13 +17,38 @@ Camera cameraFor(const Tacka& minC, const Tacka& maxC) {
     return c;
 }
 
+bool planeShows(float dist) {
+    // gluPerspective's depth row, rounded to float as OpenGL keeps its
+    // matrices; the plane's eye z is -dist (the model-view translation).
+    const float depthScale =
+        static_cast<float>(-(FAR_PLANE + NEAR_PLANE) / (FAR_PLANE - NEAR_PLANE));
+    const float depthShift =
+        static_cast<float>(-2 * FAR_PLANE * NEAR_PLANE / (FAR_PLANE - NEAR_PLANE));
+    const float scaled = static_cast<float>(static_cast<double>(depthScale) * -dist);
+    const float clipZ = static_cast<float>(static_cast<double>(scaled) + depthShift);
+    // Inside the clip volume: -w <= z <= w, with w = dist.
+    return clipZ >= -dist && clipZ <= dist;
+}
+
 std::string emptyPictureWarning(const Tacka& minC, const Tacka& maxC) {
     const Camera c = cameraFor(minC, maxC);
-    if (c.dist >= NEAR_PLANE && c.dist <= FAR_PLANE) {
+    if (planeShows(c.dist)) {
         return std::string();
     }
+    // The fewest digits that give the distance back, so that a distance
+    // just past the range never reads as 1000 or 1.
     char distance[32];
-    std::snprintf(distance, sizeof distance, "%g", static_cast<double>(c.dist));
+    for (int digits = 6; digits <= 9; ++digits) {
+        std::snprintf(distance, sizeof distance, "%.*g", digits, static_cast<double>(c.dist));
+        // Exactly this float is meant: the text must give back the distance.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wfloat-equal"
+        const bool exact = std::strtof(distance, nullptr) == c.dist;
+#pragma GCC diagnostic pop
+        if (exact) {
+            break;
+        }
+    }
     return std::string("upozorenje: prozor ce biti prazan: kamera je na udaljenosti ") + distance +
            ", a slika se vidi samo od 1 do 1000 (veci od |min x| + max x i |min y| + max y "
            "mora biti izmedju 0.5 i 500)";

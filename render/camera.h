@@ -34,9 +34,16 @@ Camera cameraFor(const Tacka& minC, const Tacka& maxC);
 constexpr double NEAR_PLANE = 1;
 constexpr double FAR_PLANE = 1000;
 
-// When the camera fitted to the box stands outside NEAR_PLANE..FAR_PLANE, the
-// window will show the background only: the one-line warning that says so
-// and what to do.  Empty when the picture shows.
+// Whether the plane z = 0, seen from `dist` away through reshape's
+// projection, lies inside OpenGL's clip volume, decided in float as the
+// pipeline clips it: from exactly NEAR_PLANE up to a little past FAR_PLANE
+// (1000.02191, the last float before 1000.02197), as Mesa's llvmpipe and
+// softpipe both draw it.
+bool planeShows(float dist);
+
+// When the plane does not show from the camera fitted to the box, the window
+// will show the background only: the one-line warning that says so and what
+// to do.  Empty when the picture shows.
 std::string emptyPictureWarning(const Tacka& minC, const Tacka& maxC);
 
 // What reshape hands to OpenGL: a height of 0 becomes 1 for the viewport and

@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include "render/camera.h"
+#include "render/window_check.h"
 #include "scene/scene.h"
 
 namespace geometrija {
@@ -14,6 +15,7 @@ void openWindow(int& argc, char** argv) {
     glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     glutInitWindowPosition(WINDOW_X, WINDOW_Y);
     glutCreateWindow(WINDOW_TITLE);
+    windowCreated();
     glClearColor(CLEAR_COLOR[0], CLEAR_COLOR[1], CLEAR_COLOR[2], CLEAR_COLOR[3]);
 }
 

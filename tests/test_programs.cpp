@@ -2,6 +2,9 @@
 // input and output, exit status and window.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +15,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "scene/scene.h"  // the window size
@@ -262,27 +266,33 @@ TEST_F(ProgramTest, AnEmptyPictureOpensTheWindowWithTheBackgroundOnlyAndSaysWhy)
     // The count 0 is empty by design and says nothing.  One point at the
     // origin puts the camera at distance 0, screen-sized numbers put it at
     // 2 * 600 = 1200: both are told, and the window opens all the same.
+    // Each edge of the range, where the picture comes and goes, from both
+    // sides: told exactly when nothing shows, with the digits that say why.
     const std::string hint =
         ", a slika se vidi samo od 1 do 1000 (veci od |min x| + max x i |min y| + max y mora "
         "biti izmedju 0.5 i 500)\n";
-    const std::pair<std::string, std::string> files[] = {
-        {"0\n", ""},
-        {"1\n0 0\n",
-         "viroda: upozorenje: prozor ce biti prazan: kamera je na udaljenosti 0" + hint},
-        {"3\n0 0\n600 0\n0 400\n",
-         "viroda: upozorenje: prozor ce biti prazan: kamera je na udaljenosti 1200" + hint},
+    const std::string warning =
+        "viroda: upozorenje: prozor ce biti prazan: kamera je na udaljenosti ";
+    const std::tuple<std::string, std::string, bool> files[] = {
+        {"0\n", "", false},
+        {"1\n0 0\n", warning + "0" + hint, false},
+        {"3\n0 0\n600 0\n0 400\n", warning + "1200" + hint, false},
+        {"1\n0.24999999 0.24999999\n", warning + "0.99999994" + hint, false},
+        {"1\n0.25 0.25\n", "", true},
+        {"1\n250.00548 250.00548\n", "", true},
+        {"1\n250.0055 250.0055\n", warning + "1000.022" + hint, false},
     };
-    for (const auto& file : files) {
-        SCOPED_TRACE(file.first);
+    for (const auto& [text, said, shows] : files) {
+        SCOPED_TRACE(text);
         TempDir dir;
-        dir.write("viroda.txt", file.first);
+        dir.write("viroda.txt", text);
         Process p(program("viroda"), {}, dir.path());
         p.write("");
         const Image im = shot(p);
         ASSERT_FALSE(im.empty());
-        EXPECT_EQ(xtest::countBackground(im), im.width * im.height);
+        EXPECT_EQ(xtest::countBackground(im) != im.width * im.height, shows);
         closeAndExpectExit(p);
-        EXPECT_EQ(p.err(), file.second);
+        EXPECT_EQ(p.err(), said);
     }
 }
 
@@ -300,7 +310,7 @@ TEST_F(ProgramTest, WithoutAWindowPossibleNothingIsAskedAndABadFileComesFirst) {
         p.write("");
         expectRefused(p, "srce: srce.txt: fajl ne moze da se otvori (No such file or directory)");
     }
-    dir.write("srce.txt", "1\n0 0\n");
+    dir.write("srce.txt", "1\n1 1\n");
     {
         Process p(program("srce"), {"-display", ":987"}, dir.path());
         p.write("");
@@ -313,10 +323,95 @@ TEST_F(ProgramTest, WithoutAWindowPossibleNothingIsAskedAndABadFileComesFirst) {
         Process p(program("srce"), {}, dir.path());
         unsetenv("LIBGL_ALWAYS_INDIRECT");
         p.write("");
+        // For srce this is found where the window is made: still one line.
         expectRefused(p, "srce: prozor ne moze da se otvori (na X ekranu '" +
                              std::string(std::getenv("DISPLAY")) +
                              "' OpenGL kontekst ne moze da se napravi)");
     }
+}
+
+TEST_F(ProgramTest, TheWindowCheckReadsTheArgumentsAndTheDisplayAsGlutWill) {
+    const std::string d = std::getenv("DISPLAY");
+    const std::string cannot = "prozor ne moze da se otvori (";
+    const std::string refusedContext =
+        cannot + "na X ekranu '" + d + "' OpenGL kontekst ne moze da se napravi)";
+    struct Case {
+        std::vector<std::string> args;
+        std::string display;  // DISPLAY for this run
+        std::string refusal;  // empty: GLUT would accept, and Kalvera asks
+    };
+    const std::vector<Case> cases = {
+        {{"-display"}, d, cannot + "argument -display nema vrednost)"},
+        {{"-geometry"}, d, cannot + "argument -geometry nema vrednost)"},
+        {{"-direct", "-indirect"}, d, cannot + "argumenti -direct i -indirect ne mogu zajedno)"},
+        // The last -display counts; an empty one leaves DISPLAY to Xlib.
+        {{"-display", d, "-display", ":987"}, d, cannot + "X ekran ':987' ne moze da se otvori)"},
+        {{"-display", ":987", "-display", d}, ":987", ""},
+        {{"-display", ""}, d, ""},
+        {{"-indirect"}, d, refusedContext},
+        // The name is input: escaped and cut.
+        {{},
+         "\x1b]0;x\x07" + std::string(300, 'd'),
+         cannot + "X ekran '\\x1b]0;x\\x07" + std::string(34, 'd') + "...' ne moze da se otvori)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.empty() ? c.display : c.args.back());
+        TempDir dir;
+        setenv("DISPLAY", c.display.c_str(), 1);
+        Process p(program("Kalvera"), c.args, dir.path());
+        setenv("DISPLAY", d.c_str(), 1);
+        p.write("");
+        if (c.refusal.empty()) {
+            EXPECT_EQ(p.wait(15000), 1);
+            EXPECT_EQ(p.out(), Q);
+            EXPECT_EQ(p.err(), "Kalvera: neocekivan kraj standardnog ulaza\n");
+        } else {
+            expectRefused(p, "Kalvera: " + c.refusal);
+        }
+    }
+    // A fixed-file program says the same in one line; a refused context
+    // only where the window is made, without Xlib's report.
+    TempDir dir;
+    dir.write("srce.txt", "1\n1 1\n");
+    for (const Case& c : {cases[0], cases[6]}) {
+        Process p(program("srce"), c.args, dir.path());
+        p.write("");
+        expectRefused(p, "srce: " + c.refusal);
+    }
+}
+
+TEST_F(ProgramTest, ADisplayThatNeverAnswersIsNamedWithinTenSeconds) {
+    // A local X server port that takes the connection and says nothing.
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int number = 100;
+    for (; number < 200; ++number) {
+        address.sin_port = htons(static_cast<std::uint16_t>(6000 + number));
+        if (bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+            break;
+        }
+    }
+    ASSERT_EQ(listen(listener, 4), 0);
+    const std::string name = "127.0.0.1:" + std::to_string(number);
+    TempDir dir;
+    dir.write("srce.txt", "1\n0 0\n");
+    // Both at once: each waits out the same ten seconds.
+    Process srce(program("srce"), {"-display", name}, dir.path());
+    Process kalvera(program("Kalvera"), {"-display", name}, dir.path());
+    for (Process* p : {&srce, &kalvera}) {
+        p->write("");
+    }
+    for (const auto& [prog, p] :
+         {std::make_pair("srce", &srce), std::make_pair("Kalvera", &kalvera)}) {
+        EXPECT_EQ(p->wait(20000), 1);
+        EXPECT_EQ(p->err(), std::string(prog) + ": prozor ne moze da se otvori (X ekran '" + name +
+                                "' ne odgovara)\n");
+        EXPECT_EQ(p->out(), "");
+    }
+    close(listener);
 }
 
 TEST_F(ProgramTest, TheTriangulationsSidesAreDrawnWhereTheyBelongAndNowhereElse) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "geometry/intersect.h"
+#include "render/camera.h"
 #include "render/graphics.h"
 #include "scene/scene.h"
 #include "support/fresh_scene.h"
@@ -193,6 +194,23 @@ TEST_F(RenderTest, ScenesOutsideTheCameraRangeShowOnlyTheBackground) {
     xtest::freshScene();
     im = draw();
     EXPECT_EQ(xtest::countBackground(im), 1024 * 700);
+}
+
+TEST_F(RenderTest, TheEmptyPictureWarningComesExactlyWhenNothingShows) {
+    // One point (t, t): the camera stands 4t away.  Each side of the near
+    // plane (distance 1) and of the far one (a little past 1000, where the
+    // float clip test flips).  Run under llvmpipe and softpipe.
+    const float nearEdge = 0.25f;
+    const float farEdge = 250.005493f;  // distance 1000.02197
+    for (float t : {std::nextafter(nearEdge, 0.0f), nearEdge, std::nextafter(farEdge, 0.0f),
+                    farEdge, 250.0f}) {
+        SCOPED_TRACE(t);
+        xtest::freshScene();
+        addPoint(Tacka(t, t), COLOR_RED);
+        const bool shows = xtest::countBackground(draw()) != WINDOW_WIDTH * WINDOW_HEIGHT;
+        EXPECT_EQ(shows, emptyPictureWarning(minCorner, maxCorner).empty());
+        EXPECT_EQ(shows, t >= nearEdge && t < farEdge);
+    }
 }
 
 TEST_F(RenderTest, ACodeOutsideTheTableKeepsThePreviousColour) {
