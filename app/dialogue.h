@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "app/point_file.h"
+#include "app/checks.h"
 
 namespace geometrija {
 

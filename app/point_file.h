@@ -1,121 +1,16 @@
-// The point file: the word scanner, the checks of a count and a coordinate,
-// and the reader.  Everything here works on streams, so that it can be tested
-// without a terminal or a window; the console dialogue reuses the scanner and
-// the checks.
+// The point file: a count and coordinate pairs read through the scanner,
+// each checked, with a message naming the file, the line and the value that
+// is refused.  It works on streams, so that it can be tested without a
+// terminal or a window.
 #pragma once
 
-#include <cstdint>
 #include <iosfwd>
-#include <optional>
 #include <string>
-#include <utility>
 
-#include "app/messages.h"
+#include "app/checks.h"
+#include "app/result.h"
 
 namespace geometrija {
-
-constexpr int MAX_POINTS = 99;  // capacity of the driver's arrays
-
-// The longest word (count, coordinate, answer, file name) that is read.  No
-// number or name a person writes comes near it, and it bounds what one word
-// can take in memory however long the input runs without white space.
-constexpr std::size_t MAX_WORD = 4096;
-
-// One raw coordinate pair as read.
-struct Par {
-    float x;
-    float y;
-};
-
-// Reads white-space-delimited words (white space as scanf sees it) and keeps
-// the line number of each.  A line ends at LF, at CR LF and at a lone CR.
-// The white space after a word is left in the stream.
-class Scanner {
-public:
-    enum Status {
-        WORD,        // a word was read
-        END,         // the input ended before a word
-        TOO_LONG,    // the word passed MAX_WORD bytes; its start is in `word`
-        READ_ERROR,  // the input failed; readError() gives the system's reason
-    };
-    // What the first bytes of a file say of its encoding.
-    enum Mark {
-        NO_MARK,     // none: read as it is
-        UTF8_MARK,   // EF BB BF, now skipped
-        UTF16_MARK,  // FF FE, FE FF, or a digit or space beside a zero byte: UTF-16
-        UTF32_MARK,  // FF FE 00 00 or 00 00 FE FF: UTF-32
-    };
-
-    explicit Scanner(std::istream& in) : in_(in) {}
-
-    // Looks at the first bytes for a byte-order mark, or for UTF-16 saved
-    // without one; skips a UTF-8 mark and leaves everything else to be read.
-    // Call before anything else is read.
-    Mark byteOrderMark();
-
-    // Skips white space and reads one word, refusing it at its
-    // (MAX_WORD + 1)-th byte.  `line` receives the word's line.
-    Status next(std::string& word, std::int64_t& line);
-
-    // Skips white space and line ends, then reads the rest of that line (up
-    // to CR, LF or the end) without the white space at its end: a name that
-    // may hold spaces.  Refused as TOO_LONG at its (MAX_WORD + 1)-th byte.
-    Status nextLine(std::string& text, std::int64_t& line);
-
-    // Reads one character, white space included; EOF at the end or on failure.
-    int nextChar();
-
-    // Discards the rest of the current line, up to and including its line end
-    // (LF or CR), but at most MAX_WORD bytes: false when the line goes on
-    // past them, true at its end or at the end of the input.
-    bool skipLine();
-
-    // The last line that holds anything other than white space, for messages
-    // about the end of a file.
-    std::int64_t lastLine() const { return contentLine_; }
-    std::int64_t line() const { return line_; }
-    // Whether the input failed, and the system's reason for it.
-    bool failed() const { return !readError_.empty(); }
-    const std::string& readError() const { return readError_; }
-
-private:
-    // Skips white space, then reads up to a byte that `ends` (left in the
-    // stream) or the end, refusing the text at its (MAX_WORD + 1)-th byte.
-    Status readUntil(bool (*ends)(int), std::string& text, std::int64_t& line);
-    int read(bool consume);
-    int fromStream(bool consume);
-    int get() { return read(true); }
-    int peek() { return read(false); }
-    void noteFailure(int reason);
-    void note(int c);
-
-    std::istream& in_;
-    std::string pending_;  // bytes looked at for a mark, read again first
-    std::int64_t line_ = 1;
-    std::int64_t contentLine_ = 1;
-    bool lastWasCr_ = false;
-    std::string readError_;
-};
-
-// What a reader or a check gives: the value it read, or why there is none.
-template <class T>
-struct Result {
-    std::optional<T> value;  // empty when the input is refused
-    std::string error;       // then one line, without the program's name
-
-    bool ok() const { return value.has_value(); }
-    static Result refused(std::string why) { return Result{std::nullopt, std::move(why)}; }
-};
-
-// Checks a count as "%d" would read it, and its range 0..99.
-Result<int> checkCount(const std::string& word);
-
-// Checks a coordinate as "%f" would read it; nan and the infinities (an
-// overflowing literal included) are refused.
-Result<float> checkCoordinate(const std::string& word);
-
-// The message for a word that passed MAX_WORD bytes.
-std::string tooLong(const std::string& start);
 
 // Reads a point file: a count 0..99, then coordinate pairs up to the end of
 // the input.  Pairs past the 99th are checked but not stored.  Gives the

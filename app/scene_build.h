@@ -3,7 +3,7 @@
 // be computed and checked without a display.
 #pragma once
 
-#include "app/point_file.h"
+#include "app/checks.h"
 #include "geometry/primitives.h"
 
 namespace geometrija {

@@ -55,7 +55,7 @@ void project(Tacka* p, int n) {
     triangulate(p, n);
 }
 void plain(Tacka* p, int n) {
-    benchmark::DoNotOptimize(xtest::plainTriangulation(p, n));
+    benchmark::DoNotOptimize(support::plainTriangulation(p, n));
 }
 
 void BM_Scattered(benchmark::State& s) {

@@ -36,12 +36,12 @@ bool painted(Display* d, Window w) {
     const std::uint8_t rgb[3] = {static_cast<std::uint8_t>((p >> 16) & 255),
                                  static_cast<std::uint8_t>((p >> 8) & 255),
                                  static_cast<std::uint8_t>(p & 255)};
-    return xtest::isBeige(rgb);
+    return support::isBeige(rgb);
 }
 
 // One run: the time in milliseconds from the start of `program` to its first
 // picture, or a negative value if it failed.
-double once(const xtest::Connection& x, const std::string& program, std::vector<std::string> args,
+double once(const support::Connection& x, const std::string& program, std::vector<std::string> args,
             const std::string& dir) {
     const std::string title = geometrija::WINDOW_TITLE;
     std::string answers;
@@ -56,7 +56,7 @@ double once(const xtest::Connection& x, const std::string& program, std::vector<
         }
     }
     auto start = std::chrono::steady_clock::now();
-    xtest::Process p(program, args, dir);
+    support::Process p(program, args, dir);
     if (answered) {
         while (p.out().empty()) {
             if (std::chrono::steady_clock::now() - start > std::chrono::seconds(20)) {
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
         }
         programs.push_back(words);
     }
-    xtest::Connection x;
+    support::Connection x;
     if (!x.ok()) {
         std::fprintf(stderr, "startup: no display\n");
         return 1;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/dialogue.h"
+#include "app/scanner.h"
 
 using namespace geometrija;
 

@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (pts.size() <= 30) {
         std::vector<Tacka> plain = before;
         const std::vector<Duz> expected =
-            xtest::plainTriangulation(plain.data(), static_cast<int>(plain.size()));
+            support::plainTriangulation(plain.data(), static_cast<int>(plain.size()));
         if (expected.size() != segments.size()) std::abort();
         std::size_t k = 0;
         for (const Duz& d : segments) {

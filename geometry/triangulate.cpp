@@ -100,8 +100,8 @@ bool anyInside(const Tacka& P1, const Tacka& P2, const Tacka& P3, const Tacka& O
     return false;
 }
 
-// The body of hasPointInCircumcircle, inline so that triangulate's loop
-// over k builds the unchanging bisector of P1P2 once.
+// The body of hasPointInCircumcircle, which triangulate's loop also calls
+// directly: each call builds the triple's circumcentre anew.
 inline int testTriple(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka* pts, int n) {
     Tacka O;
     Tacka from;

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "geometry/primitives.h"
-#include "render/window.h"
 
 namespace geometrija {
 

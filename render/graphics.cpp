@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include "render/camera.h"
+#include "render/window.h"
 #include "render/window_check.h"
 #include "scene/scene.h"
 

@@ -2,12 +2,10 @@
 
 #include <GL/freeglut.h>
 
-#include <chrono>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
 
 #include "app/messages.h"
 
@@ -17,6 +15,8 @@
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <unistd.h>
+
+#include "render/x_display.h"
 
 #include <csignal>
 #endif
@@ -178,6 +178,9 @@ int connectionLost(Display*) {
     sayAndEnd(lines.display);
 }
 
+// The check's connection, kept open until the window exists.
+Display* held = nullptr;
+
 XErrorHandler previousError = nullptr;
 XIOErrorHandler previousIoError = nullptr;
 bool guarded = false;
@@ -218,16 +221,7 @@ std::string windowUnavailable(const char* program, int argc, char** argv, Window
         return std::string(CANNOT) + "nije zadat X ekran: promenljiva DISPLAY je prazna)";
     }
     armTimeout(std::string(program) + ": " + noAnswer(g.display) + "\n");
-    // A few tries: Xvfb was seen to refuse now and then a connection made
-    // right after another one closed.  A display that is not there fails
-    // them all within a tenth of a second.
-    Display* display = nullptr;
-    for (int attempt = 0; attempt < 5 && display == nullptr; ++attempt) {
-        if (attempt > 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        display = XOpenDisplay(g.display.c_str());
-    }
+    Display* display = openDisplay(g.display.c_str());
     std::string problem;
     int errorBase = 0;
     int eventBase = 0;
@@ -245,10 +239,9 @@ std::string windowUnavailable(const char* program, int argc, char** argv, Window
         }
         return problem;
     }
-    // The connection stays open for the life of the process: GLUT opens its
-    // own right after, which must not follow a connection just closed.
-    static Display* const held = display;
-    (void)held;
+    // The connection stays open until GLUT has made the window: GLUT opens
+    // its own right after, which must not follow a connection just closed.
+    held = display;
     return problem;
 }
 
@@ -267,6 +260,10 @@ void guardWindowCreation(const char* program, int argc, char** argv) {
 }
 
 void windowCreated() {
+    if (held != nullptr) {
+        XCloseDisplay(held);
+        held = nullptr;
+    }
     if (!guarded) {
         return;
     }

@@ -31,7 +31,7 @@ enum class WindowCheck {
 // (WHY)" for the program's one line.  A display that does not answer within
 // DISPLAY_TIMEOUT_S seconds ends the program with that line, after
 // "PROGRAM: ", and status 1.
-// The connection, when all went well, is kept until the process ends, so
+// The connection, when all went well, is kept until windowCreated(), so
 // that GLUT's own does not follow one just closed.  Call it once.  On
 // Windows only the arguments are checked: there is always a desktop.
 std::string windowUnavailable(const char* program, int argc, char** argv, WindowCheck depth);

@@ -72,3 +72,29 @@ screenshot_run() {  # XSHOT DIR OUT.png INPUT COMMAND...
     fi
     wait "$pid"
 }
+
+# The project's files that match the patterns (as git ls-files takes them):
+# from git in a checkout, else found in the tree, build folders left out, so
+# that the scripts also run in an unpacked source archive.
+source_files() {  # PATTERN...
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git ls-files "$@"
+        return
+    fi
+    local p matches=()
+    for p in "$@"; do matches+=(-o -path "./$p"); done
+    find . \( -path './build*' -o -path './.git' \) -prune -o \( -false "${matches[@]}" \) \
+        -type f -print | sed 's|^\./||' | LC_ALL=C sort
+}
+
+# The time the files are dated with in a package: SOURCE_DATE_EPOCH, else the
+# last commit's, else (outside a checkout) the newest source file's.
+source_date() {
+    if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+        echo "$SOURCE_DATE_EPOCH"
+    elif git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git log -1 --format=%ct
+    else
+        source_files '*.cpp' '*.h' CMakeLists.txt | xargs stat -c %Y | sort -n | tail -1
+    fi
+}

@@ -24,15 +24,15 @@
 #include "support/texts.h"
 #include "support/xwindow.h"
 
-using xtest::Framing;
-using xtest::Image;
-using xtest::Process;
-using xtest::TempDir;
+using support::Framing;
+using support::Image;
+using support::Process;
+using support::TempDir;
 
 namespace {
 
-using xtest::TITLE;
-const std::string& Q = xtest::QUESTION;
+using support::TITLE;
+const std::string& Q = support::QUESTION;
 
 std::string program(const std::string& name) {
     return std::string(PROGRAM_DIR) + "/" + name;
@@ -113,7 +113,7 @@ protected:
         EXPECT_EQ(x.count(TITLE), 0);
     }
 
-    xtest::Connection x;
+    support::Connection x;
     Window window = 0;
 };
 
@@ -121,7 +121,7 @@ void expectDots(const Image& im, const Framing& f,
                 const std::vector<std::pair<float, float>>& pts) {
     ASSERT_FALSE(im.empty());
     for (const auto& p : pts) {
-        EXPECT_TRUE(xtest::redDotAt(im, f, p.first, p.second)) << p.first << "," << p.second;
+        EXPECT_TRUE(support::redDotAt(im, f, p.first, p.second)) << p.first << "," << p.second;
     }
 }
 
@@ -290,7 +290,7 @@ TEST_F(ProgramTest, AnEmptyPictureOpensTheWindowWithTheBackgroundOnlyAndSaysWhy)
         p.write("");
         const Image im = shot(p);
         ASSERT_FALSE(im.empty());
-        EXPECT_EQ(xtest::countBackground(im) != im.width * im.height, shows);
+        EXPECT_EQ(support::countBackground(im) != im.width * im.height, shows);
         closeAndExpectExit(p);
         EXPECT_EQ(p.err(), said);
     }
@@ -414,6 +414,31 @@ TEST_F(ProgramTest, ADisplayThatNeverAnswersIsNamedWithinTenSeconds) {
     close(listener);
 }
 
+TEST_F(ProgramTest, AClosedStandardDescriptorIsTakenByNothingElse) {
+    TempDir dir;
+    {
+        // `Kalvera 2>&-`: a wrong answer's message goes to /dev/null, never
+        // into the X connection that would take the lowest free number.
+        Process p(program("Kalvera"), {}, dir.path(), "", 2);
+        p.write("u\n1\nq\n1 1\n");
+        ASSERT_FALSE(shot(p).empty());
+        char target[256] = {};
+        const std::string fd2 = "/proc/" + std::to_string(p.pid()) + "/fd/2";
+        ASSERT_GT(readlink(fd2.c_str(), target, sizeof target - 1), 0);
+        EXPECT_STREQ(target, "/dev/null");
+        closeAndExpectExit(p);
+    }
+    {
+        // `Kalvera >&-`: the prompts go to /dev/null, and the dialogue runs
+        // on to its window.
+        Process p(program("Kalvera"), {}, dir.path(), "", 1);
+        p.write("u\n1\n1 1\n");
+        ASSERT_FALSE(shot(p).empty()) << p.err();
+        closeAndExpectExit(p);
+        EXPECT_EQ(p.err(), "");
+    }
+}
+
 TEST_F(ProgramTest, TheTriangulationsSidesAreDrawnWhereTheyBelongAndNowhereElse) {
     // (0,0), (10,0), (10,10), (0,11): the circle through the first three
     // leaves (0, 11) outside, so the diagonal runs from (0,0) to (10,10); the
@@ -433,7 +458,7 @@ TEST_F(ProgramTest, TheTriangulationsSidesAreDrawnWhereTheyBelongAndNowhereElse)
         for (double u = 0.2; u < 0.85; u += 0.15) {
             const int c = static_cast<int>(f.column(s[0] + u * (s[2] - s[0])));
             const int r = static_cast<int>(f.row(s[1] + u * (s[3] - s[1])));
-            EXPECT_GE(xtest::countAround(im, c, r, 1, 0, 0, 0), 1)
+            EXPECT_GE(support::countAround(im, c, r, 1, 0, 0, 0), 1)
                 << s[0] << "," << s[1] << " " << u;
         }
     }
@@ -441,7 +466,7 @@ TEST_F(ProgramTest, TheTriangulationsSidesAreDrawnWhereTheyBelongAndNowhereElse)
     int stray = 0;
     for (int y = 0; y < im.height; ++y) {
         for (int x = 0; x < im.width; ++x) {
-            if (!xtest::isBlack(im.at(x, y))) continue;
+            if (!support::isBlack(im.at(x, y))) continue;
             double best = 1e9;
             for (const auto& s : sides) {
                 const double ax = f.column(s[0]), ay = f.row(s[1]), bx = f.column(s[2]),

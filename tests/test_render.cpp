@@ -22,8 +22,8 @@
 #include "support/picture.h"
 
 using namespace geometrija;
-using xtest::Framing;
-using xtest::Image;
+using support::Framing;
+using support::Image;
 
 namespace {
 
@@ -50,7 +50,7 @@ Image draw(int w = WINDOW_WIDTH, int h = WINDOW_HEIGHT) {
     glFinish();
     Display* d = glXGetCurrentDisplay();
     XSync(d, False);
-    return xtest::captureWindow(d, glXGetCurrentDrawable());
+    return support::captureWindow(d, glXGetCurrentDrawable());
 }
 
 class RenderTest : public ::testing::Test {
@@ -76,7 +76,7 @@ protected:
         }
         FAIL() << "the window was never mapped";
     }
-    void SetUp() override { xtest::freshScene(); }
+    void SetUp() override { support::freshScene(); }
 };
 
 }  // namespace
@@ -88,14 +88,14 @@ TEST_F(RenderTest, PointsAreRedDotsWhereTheCameraRulePutsThem) {
     }
     const Image im = draw();
     const Framing f(5, 5, 20, 1024, 700);
-    EXPECT_TRUE(xtest::isBeige(im.at(0, 0)));
-    EXPECT_TRUE(xtest::isBeige(im.at(1023, 699)));
+    EXPECT_TRUE(support::isBeige(im.at(0, 0)));
+    EXPECT_TRUE(support::isBeige(im.at(1023, 699)));
     for (const auto& p : pts) {
-        EXPECT_TRUE(xtest::redDotAt(im, f, p[0], p[1])) << p[0] << "," << p[1];
+        EXPECT_TRUE(support::redDotAt(im, f, p[0], p[1])) << p[0] << "," << p[1];
     }
-    EXPECT_EQ(xtest::countColour(im, 255, 0, 0), 5 * 16);
+    EXPECT_EQ(support::countColour(im, 255, 0, 0), 5 * 16);
     // Nothing but the background and the dots.
-    EXPECT_EQ(xtest::countBackground(im), 1024 * 700 - 5 * 16);
+    EXPECT_EQ(support::countBackground(im), 1024 * 700 - 5 * 16);
 }
 
 TEST_F(RenderTest, SegmentsAreBlackWithTheirEndDotsCoveredByThePoints) {
@@ -106,9 +106,9 @@ TEST_F(RenderTest, SegmentsAreBlackWithTheirEndDotsCoveredByThePoints) {
     addPoint(Tacka(0, 3), 0);
     const Image im = draw();
     const Framing f(2, 1.5, 8, 1024, 700);
-    EXPECT_TRUE(xtest::redDotAt(im, f, 0, 0));
-    EXPECT_TRUE(xtest::redDotAt(im, f, 4, 0));
-    EXPECT_TRUE(xtest::redDotAt(im, f, 0, 3));
+    EXPECT_TRUE(support::redDotAt(im, f, 0, 0));
+    EXPECT_TRUE(support::redDotAt(im, f, 4, 0));
+    EXPECT_TRUE(support::redDotAt(im, f, 0, 3));
     // Along the horizontal side, away from the dots, the line is black and
     // one pixel wide.
     const int row0 = static_cast<int>(std::floor(f.row(0)));
@@ -116,19 +116,19 @@ TEST_F(RenderTest, SegmentsAreBlackWithTheirEndDotsCoveredByThePoints) {
         const int col = static_cast<int>(f.column(x));
         int black = 0;
         for (int r = row0 - 4; r <= row0 + 4; ++r) {
-            black += xtest::isBlack(im.at(col, r)) ? 1 : 0;
+            black += support::isBlack(im.at(col, r)) ? 1 : 0;
         }
         EXPECT_EQ(black, 1) << x;
     }
     const int col0 = static_cast<int>(std::floor(f.column(0)));
-    EXPECT_GE(xtest::countAround(im, col0, static_cast<int>(f.row(1.5)), 3, 0, 0, 0), 1);
+    EXPECT_GE(support::countAround(im, col0, static_cast<int>(f.row(1.5)), 3, 0, 0, 0), 1);
     // The segments' own black end dots lie under the red ones: no black pixel
     // right at an end.
     const double ends[][2] = {{0, 0}, {4, 0}, {0, 3}};
     for (const auto& e : ends) {
         const int c = static_cast<int>(std::floor(f.column(e[0])));
         const int r = static_cast<int>(std::floor(f.row(e[1])));
-        EXPECT_EQ(xtest::countAround(im, c, r, 1, 0, 0, 0), 0) << e[0] << "," << e[1];
+        EXPECT_EQ(support::countAround(im, c, r, 1, 0, 0, 0), 0) << e[0] << "," << e[1];
     }
 }
 
@@ -148,18 +148,19 @@ TEST_F(RenderTest, LinesAndCirclesInTheirColours) {
     // The line runs across the whole window (its drawn ends are 100 units off),
     // over the circle where they cross.
     for (int col : {1, 200, 512, 1022}) {
-        EXPECT_GE(xtest::countAround(im, col, lineRow, 1, 128, 0, 128), 1) << col;
+        EXPECT_GE(support::countAround(im, col, lineRow, 1, 128, 0, 128), 1) << col;
     }
     for (double a = 0.3; a < 6.2; a += 0.7) {
         const int c = static_cast<int>(f.column(5 + 3 * std::cos(a)));
         const int r = static_cast<int>(f.row(5 + 3 * std::sin(a)));
-        EXPECT_GE(xtest::countAround(im, c, r, 2, 0, 255, 0), 1) << a;
+        EXPECT_GE(support::countAround(im, c, r, 2, 0, 255, 0), 1) << a;
     }
     // Inside and outside the circle, off the line: background.
-    EXPECT_TRUE(xtest::isBeige(im.at(static_cast<int>(f.column(5)), static_cast<int>(f.row(6)))));
-    EXPECT_TRUE(xtest::isBeige(im.at(static_cast<int>(f.column(9)), static_cast<int>(f.row(8.5)))));
-    EXPECT_TRUE(xtest::redDotAt(im, f, 0, 0));
-    EXPECT_TRUE(xtest::redDotAt(im, f, 10, 10));
+    EXPECT_TRUE(support::isBeige(im.at(static_cast<int>(f.column(5)), static_cast<int>(f.row(6)))));
+    EXPECT_TRUE(
+        support::isBeige(im.at(static_cast<int>(f.column(9)), static_cast<int>(f.row(8.5)))));
+    EXPECT_TRUE(support::redDotAt(im, f, 0, 0));
+    EXPECT_TRUE(support::redDotAt(im, f, 10, 10));
 }
 
 TEST_F(RenderTest, ATallerOrWiderWindowKeepsThePictureUndistorted) {
@@ -171,7 +172,7 @@ TEST_F(RenderTest, ATallerOrWiderWindowKeepsThePictureUndistorted) {
         const Image im = draw(size.first, size.second);
         const Framing f(4, 4, 16, size.first, size.second);
         for (const auto& p : pts) {
-            EXPECT_TRUE(xtest::redDotAt(im, f, p[0], p[1]))
+            EXPECT_TRUE(support::redDotAt(im, f, p[0], p[1]))
                 << size.first << "x" << size.second << " " << p[0] << "," << p[1];
         }
         // The square stays a square: as many pixels per unit across as up.
@@ -183,17 +184,17 @@ TEST_F(RenderTest, ScenesOutsideTheCameraRangeShowOnlyTheBackground) {
     // One point: dist 0, nearer than the near plane.
     addPoint(Tacka(0, 0), 0);
     Image im = draw();
-    EXPECT_EQ(xtest::countBackground(im), 1024 * 700);
+    EXPECT_EQ(support::countBackground(im), 1024 * 700);
     // A box of (0,0)-(600,100): dist 1200, beyond the far plane.
-    xtest::freshScene();
+    support::freshScene();
     addPoint(Tacka(0, 0), 0);
     addPoint(Tacka(600, 100), 0);
     im = draw();
-    EXPECT_EQ(xtest::countBackground(im), 1024 * 700);
+    EXPECT_EQ(support::countBackground(im), 1024 * 700);
     // The empty scene.
-    xtest::freshScene();
+    support::freshScene();
     im = draw();
-    EXPECT_EQ(xtest::countBackground(im), 1024 * 700);
+    EXPECT_EQ(support::countBackground(im), 1024 * 700);
 }
 
 TEST_F(RenderTest, TheEmptyPictureWarningComesExactlyWhenNothingShows) {
@@ -205,9 +206,9 @@ TEST_F(RenderTest, TheEmptyPictureWarningComesExactlyWhenNothingShows) {
     for (float t : {std::nextafter(nearEdge, 0.0f), nearEdge, std::nextafter(farEdge, 0.0f),
                     farEdge, 250.0f}) {
         SCOPED_TRACE(t);
-        xtest::freshScene();
+        support::freshScene();
         addPoint(Tacka(t, t), COLOR_RED);
-        const bool shows = xtest::countBackground(draw()) != WINDOW_WIDTH * WINDOW_HEIGHT;
+        const bool shows = support::countBackground(draw()) != WINDOW_WIDTH * WINDOW_HEIGHT;
         EXPECT_EQ(shows, emptyPictureWarning(minCorner, maxCorner).empty());
         EXPECT_EQ(shows, t >= nearEdge && t < farEdge);
     }
@@ -220,7 +221,7 @@ TEST_F(RenderTest, ACodeOutsideTheTableKeepsThePreviousColour) {
     const Framing f(5, 5, 20, 1024, 700);
     const int c = static_cast<int>(std::floor(f.column(10)));
     const int r = static_cast<int>(std::floor(f.row(10)));
-    EXPECT_EQ(xtest::countAround(im, c, r, 4, 0, 0, 255), 16);
+    EXPECT_EQ(support::countAround(im, c, r, 4, 0, 0, 255), 16);
 }
 
 TEST_F(RenderTest, ABisectorShowsAsAPurpleLineThroughABlueMidpoint) {
@@ -232,17 +233,17 @@ TEST_F(RenderTest, ABisectorShowsAsAPurpleLineThroughABlueMidpoint) {
     const Framing f(4, 2, 16, 1024, 700);
     const int c = static_cast<int>(std::floor(f.column(4)));
     const int row = static_cast<int>(std::floor(f.row(2)));
-    EXPECT_EQ(xtest::countAround(im, c, row, 4, 0, 0, 255), 16);
+    EXPECT_EQ(support::countAround(im, c, row, 4, 0, 0, 255), 16);
     // Along the bisector (4 - t, 2 + 2t), away from the midpoint: purple.
     for (double t : {-1.5, -0.8, 0.5, 1.2}) {
         const int col = static_cast<int>(f.column(4 - t));
         const int r0 = static_cast<int>(f.row(2 + 2 * t));
-        EXPECT_GE(xtest::countAround(im, col, r0, 1, 128, 0, 128), 1) << t;
+        EXPECT_GE(support::countAround(im, col, r0, 1, 128, 0, 128), 1) << t;
     }
     // Off the line, on the segment between the two points: background.
-    EXPECT_TRUE(xtest::isBeige(im.at(static_cast<int>(f.column(2)), static_cast<int>(f.row(1)))));
-    EXPECT_TRUE(xtest::redDotAt(im, f, 0, 0));
-    EXPECT_TRUE(xtest::redDotAt(im, f, 8, 4));
+    EXPECT_TRUE(support::isBeige(im.at(static_cast<int>(f.column(2)), static_cast<int>(f.row(1)))));
+    EXPECT_TRUE(support::redDotAt(im, f, 0, 0));
+    EXPECT_TRUE(support::redDotAt(im, f, 8, 4));
 }
 
 TEST_F(RenderTest, ASceneBetweenOneHundredAndOneThousandAwayShows) {
@@ -252,8 +253,8 @@ TEST_F(RenderTest, ASceneBetweenOneHundredAndOneThousandAwayShows) {
     addPoint(Tacka(450, 10), COLOR_RED);
     const Image im = draw();
     const Framing f(225, 5, 900, WINDOW_WIDTH, WINDOW_HEIGHT);
-    EXPECT_TRUE(xtest::redDotAt(im, f, 0, 0));
-    EXPECT_TRUE(xtest::redDotAt(im, f, 450, 10));
+    EXPECT_TRUE(support::redDotAt(im, f, 0, 0));
+    EXPECT_TRUE(support::redDotAt(im, f, 450, 10));
 }
 
 TEST_F(RenderTest, ALoneSegmentShowsItsEndDotsAndACircleAllItsVertices) {
@@ -271,7 +272,7 @@ TEST_F(RenderTest, ALoneSegmentShowsItsEndDotsAndACircleAllItsVertices) {
         // alone would cover three of them.
         const int c = static_cast<int>(std::floor(f.column(e)));
         const int r = static_cast<int>(std::floor(f.row(e)));
-        EXPECT_EQ(xtest::countAround(im, c, r, 1, 0, 0, 0), 9) << e;
+        EXPECT_EQ(support::countAround(im, c, r, 1, 0, 0, 0), 9) << e;
     }
     // OpenGL's feedback mode hands back what the circle sends: a closed loop
     // of 100 vertices, that is 100 sides between 100 different vertices.

@@ -21,13 +21,13 @@
 #include "support/plain_triangulation.h"
 
 using namespace geometrija;
-using xtest::sameBits;
+using support::sameBits;
 
 namespace {
 
 class TriangulateTest : public ::testing::Test {
 protected:
-    void SetUp() override { xtest::freshScene(); }
+    void SetUp() override { support::freshScene(); }
 };
 
 std::vector<Duz> sides() {
@@ -65,8 +65,7 @@ TEST_F(TriangulateTest, OneTriangleInIndexOrder) {
     EXPECT_TRUE(sameSide(s[0], 0, 0, 4, 0));
     EXPECT_TRUE(sameSide(s[1], 4, 0, 0, 3));
     EXPECT_TRUE(sameSide(s[2], 0, 0, 0, 3));
-    // Sides do not widen the box beyond what the points gave; here they are
-    // the only thing in the scene.
+    // The points were never added here: the sides alone make the box.
     EXPECT_EQ(maxCorner.x, 4);
     EXPECT_EQ(maxCorner.y, 3);
 }
@@ -124,13 +123,18 @@ TEST_F(TriangulateTest, CollinearTriplesAddNothingAndNudgeNothing) {
     Tacka line[3] = {Tacka(0, 0), Tacka(1, 0), Tacka(2, 0)};
     triangulate(line, 3);
     EXPECT_TRUE(segments.empty());
-    // The collinear triple (0,1,2) is rejected before its loop: it nudges no
-    // point, although (1, 5)... is far; the other three triples are triangles.
+    // The collinear triple (0,1,2) is rejected before it looks at any other
+    // point, so it nudges none; of the other three triples, (0,1,3) and
+    // (1,2,3) are triangles, and (0,2,3) holds (1,0) in its circle.
     Tacka pts[4] = {Tacka(0, 0), Tacka(1, 0), Tacka(2, 0), Tacka(1, 5)};
     triangulate(pts, 4);
-    EXPECT_EQ(segments.size(), 6u);  // (0,1,3) and (1,2,3); (0,2,3) holds (1,0)
+    EXPECT_EQ(segments.size(), 6u);
+    const float xs[4] = {0, 1, 2, 1};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(pts[i].x, xs[i]) << i;
+    }
     // Near collinear, within the tolerance: rejected as well.
-    xtest::freshScene();
+    support::freshScene();
     Tacka almost[3] = {Tacka(0, 0), Tacka(10, 0), Tacka(20, 0.0001f)};
     triangulate(almost, 3);
     EXPECT_TRUE(segments.empty());
@@ -144,7 +148,7 @@ TEST_F(TriangulateTest, AThinTriangleIsFoundThroughItsThirdVertex) {
     ASSERT_EQ(segments.size(), 3u);
     // Its circle is huge (radius about 2500): a point below the long side is
     // inside it, one above the apex is not.
-    xtest::freshScene();
+    support::freshScene();
     Tacka four[4] = {Tacka(0, 0), Tacka(20, 0), Tacka(10, 0.02f), Tacka(10, 0.5f)};
     triangulate(four, 4);
     // (0, 1, 3) holds (10, 0.02); the thin one, (0, 2, 3) and (1, 2, 3) remain.
@@ -265,12 +269,12 @@ TEST_F(TriangulateTest, TheSameSegmentsAndNudgesAsTheStepByStepFormulas) {
     std::mt19937 rng(1208);
     int nudgedSets = 0;
     for (int set = 0; set < 3000; ++set) {
-        xtest::freshScene();
+        support::freshScene();
         std::vector<Tacka> pts = randomSet(rng, set % 6, set % 10 == 9 ? 99 : 40);
         const std::vector<Tacka> input = pts;
         std::vector<Tacka> plain = pts;
         const std::vector<Duz> expected =
-            xtest::plainTriangulation(plain.data(), static_cast<int>(plain.size()));
+            support::plainTriangulation(plain.data(), static_cast<int>(plain.size()));
         triangulate(pts.data(), static_cast<int>(pts.size()));
         const auto got = sides();
         ASSERT_EQ(got.size(), expected.size()) << listing(input);
@@ -305,7 +309,7 @@ TEST(HasPointInCircumcircle, EachTriplesVerdictAndNudgesAsTheStepByStepFormulas)
                     if (i == j || j == k || i == k) continue;
                     const int got = hasPointInCircumcircle(pts[i], pts[j], pts[k], pts.data(), n);
                     const int want =
-                        xtest::plainTest(plain[i], plain[j], plain[k], plain.data(), n);
+                        support::plainTest(plain[i], plain[j], plain[k], plain.data(), n);
                     ASSERT_EQ(got, want) << i << " " << j << " " << k << " of " << listing(input);
                 }
             }
@@ -438,7 +442,7 @@ TEST_F(TriangulateTest, RandomSetsGiveTheExactDelaunayTriangulation) {
         }
         ++checked;
         totalPoints += n;
-        xtest::freshScene();
+        support::freshScene();
         std::vector<Tacka> work = pts;
         triangulate(work.data(), n);
         // Read the accepted triangles back from the sides, three at a time.

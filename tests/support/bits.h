@@ -6,7 +6,7 @@
 
 #include "geometry/primitives.h"
 
-namespace xtest {
+namespace support {
 
 inline bool sameBits(float a, float b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -17,4 +17,4 @@ inline bool sameBits(const geometrija::Tacka& a, const geometrija::Tacka& b) {
     return sameBits(a.x, b.x) && sameBits(a.y, b.y);
 }
 
-}  // namespace xtest
+}  // namespace support

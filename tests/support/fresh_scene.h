@@ -3,7 +3,7 @@
 
 #include "scene/scene.h"
 
-namespace xtest {
+namespace support {
 
 inline void freshScene() {
     using namespace geometrija;
@@ -15,4 +15,4 @@ inline void freshScene() {
     circles.clear();
 }
 
-}  // namespace xtest
+}  // namespace support

@@ -11,7 +11,7 @@
 #include "render/window.h"
 #include "support/xwindow.h"
 
-namespace xtest {
+namespace support {
 
 // The camera looking at (cx, cy) from `dist` in a window of w x h pixels.
 // By the picture's rule the centre is the middle of the scene's box and the
@@ -86,4 +86,4 @@ inline bool redDotAt(const Image& im, const Framing& f, double x, double y) {
     return isRed(im.at(col, row)) && countAround(im, col, row, 4, 255, 0, 0) == 16;
 }
 
-}  // namespace xtest
+}  // namespace support

@@ -8,7 +8,7 @@
 
 #include "geometry/intersect.h"
 
-namespace xtest {
+namespace support {
 
 using geometrija::Duz;
 using geometrija::Prava;
@@ -75,4 +75,4 @@ inline std::vector<Duz> plainTriangulation(Tacka* pts, int n) {
     return sides;
 }
 
-}  // namespace xtest
+}  // namespace support

@@ -12,7 +12,7 @@
 #include <fstream>
 #include <stdexcept>
 
-namespace xtest {
+namespace support {
 
 namespace {
 
@@ -32,7 +32,7 @@ void readAll(int fd, std::mutex& m, std::string& into) {
 }  // namespace
 
 Process::Process(const std::string& program, const std::vector<std::string>& args,
-                 const std::string& cwd, const std::string& stdinPath) {
+                 const std::string& cwd, const std::string& stdinPath, int closed) {
     int in[2];
     int out[2];
     int err[2];
@@ -53,6 +53,9 @@ Process::Process(const std::string& program, const std::vector<std::string>& arg
         dup2(err[1], 2);
         if (chdir(cwd.c_str()) != 0) {
             _exit(126);
+        }
+        if (closed >= 0) {
+            ::close(closed);
         }
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(program.c_str()));
@@ -142,25 +145,4 @@ std::string Process::err() {
     return err_;
 }
 
-TempDir::TempDir() {
-    char templ[] = "/tmp/geometrija-test-XXXXXX";
-    if (mkdtemp(templ) == nullptr) {
-        throw std::runtime_error("mkdtemp");
-    }
-    path_ = templ;
-}
-
-TempDir::~TempDir() {
-    const std::string command = "rm -rf '" + path_ + "'";
-    if (std::system(command.c_str()) != 0) {
-        // Nothing to do: a leftover directory under /tmp harms no test.
-    }
-}
-
-std::string TempDir::write(const std::string& name, const std::string& content) const {
-    const std::string p = path_ + "/" + name;
-    std::ofstream(p, std::ios::binary) << content;
-    return p;
-}
-
-}  // namespace xtest
+}  // namespace support

@@ -9,14 +9,18 @@
 #include <thread>
 #include <vector>
 
-namespace xtest {
+#include "support/temp_dir.h"
+
+namespace support {
 
 class Process {
 public:
     // Starts `program` with `args` (argv[0] is the program itself) in `cwd`.
-    // With `stdinPath`, standard input is that file instead of a pipe.
+    // With `stdinPath`, standard input is that file instead of a pipe.  With
+    // `closed` (0, 1 or 2), the program starts with that descriptor closed,
+    // as a shell's `2>&-` starts it.
     Process(const std::string& program, const std::vector<std::string>& args,
-            const std::string& cwd, const std::string& stdinPath = "");
+            const std::string& cwd, const std::string& stdinPath = "", int closed = -1);
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
@@ -29,6 +33,7 @@ public:
     bool running();
     std::string out();
     std::string err();
+    pid_t pid() const { return pid_; }
     // The child's peak resident memory in KiB, once it has ended.
     long peakKb() const { return peakKb_; }
 
@@ -46,17 +51,4 @@ private:
     std::thread errReader_;
 };
 
-// A fresh empty directory under /tmp, removed with everything in it.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    const std::string& path() const { return path_; }
-    // Writes a file into the directory and returns its path.
-    std::string write(const std::string& name, const std::string& content) const;
-
-private:
-    std::string path_;
-};
-
-}  // namespace xtest
+}  // namespace support

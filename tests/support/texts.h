@@ -6,7 +6,7 @@
 
 #include "render/window.h"
 
-namespace xtest {
+namespace support {
 
 // Kalvera's first question, with its trailing space and line break.
 const std::string QUESTION =
@@ -16,4 +16,4 @@ const std::string QUESTION =
 // The window's title, by which the tests find it.
 const std::string TITLE = geometrija::WINDOW_TITLE;
 
-}  // namespace xtest
+}  // namespace support

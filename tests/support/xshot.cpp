@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
                      "usage: xshot [--close] [--timeout SECONDS] [--title TITLE] OUT.png\n");
         return 2;
     }
-    xtest::Connection x;
+    support::Connection x;
     if (!x.ok()) {
         std::fprintf(stderr, "xshot: cannot open the display\n");
         return 1;
@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The window is painted once its corner shows the clear colour.
-    const xtest::Image image = x.captureWhen(w, 0, 0, geometrija::CLEAR_PIXEL, 2, timeoutMs);
-    if (image.empty() || !xtest::writePng(image, argv[i])) {
+    const support::Image image = x.captureWhen(w, 0, 0, geometrija::CLEAR_PIXEL, 2, timeoutMs);
+    if (image.empty() || !support::writePng(image, argv[i])) {
         std::fprintf(stderr, "xshot: could not capture the window\n");
         return 1;
     }

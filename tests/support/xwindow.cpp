@@ -1,5 +1,8 @@
 #include "support/xwindow.h"
 
+#include "render/x_display.h"
+#include "support/picture.h"
+
 #include <X11/Xutil.h>
 #include <png.h>
 
@@ -8,7 +11,7 @@
 #include <cstdlib>
 #include <thread>
 
-namespace xtest {
+namespace support {
 
 namespace {
 
@@ -61,14 +64,7 @@ void sleepMs(int ms) {
 }  // namespace
 
 Connection::Connection() : display_(nullptr) {
-    // A few tries: Xvfb was seen to refuse now and then a connection made
-    // right after another one closed.
-    for (int attempt = 0; attempt < 5 && display_ == nullptr; ++attempt) {
-        if (attempt > 0) {
-            sleepMs(20);
-        }
-        display_ = XOpenDisplay(nullptr);
-    }
+    display_ = geometrija::openDisplay(nullptr);
     if (display_ != nullptr) {
         XSetErrorHandler(ignoreErrors);
     }
@@ -152,8 +148,7 @@ Image Connection::captureWhen(Window w, int x, int y, const std::uint8_t rgb[3],
         Image image = capture(w);
         if (!image.empty() && x < image.width && y < image.height) {
             const std::uint8_t* p = image.at(x, y);
-            if (std::abs(p[0] - rgb[0]) <= tolerance && std::abs(p[1] - rgb[1]) <= tolerance &&
-                std::abs(p[2] - rgb[2]) <= tolerance) {
+            if (near(p, rgb[0], rgb[1], rgb[2], tolerance)) {
                 // One more frame's time, so that a swap in progress has landed.
                 sleepMs(100);
                 return capture(w);
@@ -214,4 +209,4 @@ bool writePng(const Image& image, const std::string& path) {
     return std::fclose(f) == 0;
 }
 
-}  // namespace xtest
+}  // namespace support

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace xtest {
+namespace support {
 
 // An RGB picture, rows from the top.
 struct Image {
@@ -63,4 +63,4 @@ Image captureWindow(Display* d, Window w);
 
 bool writePng(const Image& image, const std::string& path);
 
-}  // namespace xtest
+}  // namespace support
