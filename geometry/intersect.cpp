@@ -3,11 +3,16 @@
 #include <cmath>
 #include <utility>
 
+#include "geometry/intersect_detail.h"
 #include "scene/scene.h"
 
 namespace geometrija {
 
 using namespace detail;
+
+int intersectLines(Prava first, Prava second, Tacka* result) {
+    return linesMeet(first, second, result);
+}
 
 int intersectSegments(Duz first, Duz second, Tacka* result) {
     Tacka a0 = first.start;
@@ -20,8 +25,8 @@ int intersectSegments(Duz first, Duz second, Tacka* result) {
     const float PQxp = cross(PQ, p);
     const float PQxq = cross(PQ, q);
     const float den = cross(p, q);
-    const float pLength = p.squaredLength();
-    if (exceedsTolerance(den, pLength, q.squaredLength())) {
+    const float pLength = squaredLength(p);
+    if (exceedsTolerance(den, pLength, squaredLength(q))) {
         const float s = quotient(PQxp, den);  // along the second segment
         const float t = quotient(PQxq, den);  // along the first
         if (0 <= s && s <= 1 && 0 <= t && t <= 1) {
@@ -30,7 +35,7 @@ int intersectSegments(Duz first, Duz second, Tacka* result) {
         }
         return NO_POINT;
     }
-    if (exceedsTolerance(PQxp, pLength, PQ.squaredLength())) {
+    if (exceedsTolerance(PQxp, pLength, squaredLength(PQ))) {
         return NO_POINT;  // distinct parallel lines
     }
     // Collinear: compare the extents along x, or along y when the first

@@ -11,6 +11,10 @@ constexpr Rgb COLOR_TABLE[COLOR_COUNT] = {
 };
 }  // namespace
 
+float Tacka::squaredLength() const {
+    return static_cast<float>(static_cast<double>(x) * x + static_cast<double>(y) * y);
+}
+
 bool lookupColor(int code, Rgb& out) {
     // Compared as unsigned so that a negative code is out of range too.
     if (static_cast<unsigned>(code) >= static_cast<unsigned>(COLOR_COUNT)) {

@@ -29,10 +29,9 @@ struct Tacka {
     Tacka() : x(0), y(0), color(DEFAULT_COLOR) {}
     Tacka(float x_, float y_) : x(x_), y(y_), color(DEFAULT_COLOR) {}
 
-    // x*x + y*y formed in double and rounded to float.
-    float squaredLength() const {
-        return static_cast<float>(static_cast<double>(x) * x + static_cast<double>(y) * y);
-    }
+    // x*x + y*y formed in double and rounded to float (in primitives.cpp:
+    // no arithmetic in this header, so a caller's flags change nothing).
+    float squaredLength() const;
     // Each type's draw() is defined in render/draw.cpp: the value types stay
     // free of OpenGL, which only the renderer links.
     void draw() const;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "geometry/intersect.h"
+#include "geometry/intersect_detail.h"
 #include "scene/scene.h"
 
 namespace geometrija {
@@ -30,7 +30,7 @@ bool circumcentre(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka& O, T
     const Tacka* const orders[3][3] = {{&P1, &P2, &P3}, {&P2, &P3, &P1}, {&P3, &P1, &P2}};
     for (const auto& v : orders) {
         O = Tacka();
-        if (intersectLines(bisector(*v[0], *v[1]), bisector(*v[0], *v[2]), &O) == ONE_POINT) {
+        if (linesMeet(bisector(*v[0], *v[1]), bisector(*v[0], *v[2]), &O) == ONE_POINT) {
             from = *v[0];
             return true;
         }

@@ -2,7 +2,7 @@
 // accepted when no other input point lies strictly inside its circumcircle.
 #pragma once
 
-#include "geometry/primitives.h"
+#include "../geometry/primitives.h"
 
 namespace geometrija {
 

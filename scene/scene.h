@@ -5,7 +5,7 @@
 
 #include <list>
 
-#include "geometry/primitives.h"
+#include "../geometry/primitives.h"
 
 namespace geometrija {
 

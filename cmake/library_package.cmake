@@ -1,0 +1,73 @@
+# The toolkit and its window as an installed library: the static libraries,
+# the public headers under include/geometrija/, the CMake package
+# (find_package(Geometrija)) and the pkg-config files, all relocatable.
+# Everything here is the "dev" component (the Debian package
+# libgeometrija-dev; the Windows SDK zip).
+if(NOT GEOMETRIJA_INSTALL)
+  return()
+endif()
+include(CMakePackageConfigHelpers)
+
+set(GEOMETRIJA_EXPORTED primitives scene geometry toolkit)
+if(GEOMETRIJA_WINDOW)
+  list(APPEND GEOMETRIJA_EXPORTED camera messages render geometrija)
+  if(NOT WIN32)
+    list(APPEND GEOMETRIJA_EXPORTED x_display)
+  endif()
+endif()
+list(TRANSFORM GEOMETRIJA_EXPORTED PREPEND geometrija_ OUTPUT_VARIABLE exported_targets)
+install(TARGETS ${exported_targets} EXPORT GeometrijaTargets
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+
+# The public headers keep the tree's layout under include/geometrija/ and
+# reach each other by relative paths, so that a consumer's include path
+# needs only PREFIX/include.
+set(header_dir ${CMAKE_INSTALL_INCLUDEDIR}/geometrija)
+install(FILES include/geometrija/toolkit.h DESTINATION ${header_dir} COMPONENT dev)
+install(FILES geometry/primitives.h geometry/intersect.h geometry/triangulate.h
+        DESTINATION ${header_dir}/geometry COMPONENT dev)
+install(FILES scene/scene.h DESTINATION ${header_dir}/scene COMPONENT dev)
+install(FILES render/draw.h DESTINATION ${header_dir}/render COMPONENT dev)
+if(GEOMETRIJA_WINDOW)
+  install(FILES include/geometrija/geometrija.h DESTINATION ${header_dir} COMPONENT dev)
+  install(FILES render/graphics.h DESTINATION ${header_dir}/render COMPONENT dev)
+endif()
+
+set(cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/Geometrija)
+install(EXPORT GeometrijaTargets NAMESPACE Geometrija:: DESTINATION ${cmake_dir} COMPONENT dev)
+configure_package_config_file(cmake/GeometrijaConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/GeometrijaConfig.cmake INSTALL_DESTINATION ${cmake_dir})
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/GeometrijaConfigVersion.cmake
+  VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/GeometrijaConfig.cmake
+              ${CMAKE_BINARY_DIR}/GeometrijaConfigVersion.cmake
+        DESTINATION ${cmake_dir} COMPONENT dev)
+
+# pkg-config: the prefix is found from the .pc file's own folder, so that a
+# copied prefix still works.
+set(pc_dir ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+string(REGEX REPLACE "[^/]+" ".." GEOMETRIJA_PC_UP "${pc_dir}")
+if(WIN32)
+  set(GEOMETRIJA_PC_REQUIRES "")
+  set(GEOMETRIJA_PC_WINDOW_LIBS
+      "-lfreeglut_static -lglu32 -lopengl32 -lgdi32 -lwinmm -luser32 -lkernel32")
+  set(GEOMETRIJA_PC_WINDOW_CFLAGS "-DFREEGLUT_STATIC")
+  set(GEOMETRIJA_PC_X_DISPLAY "")
+else()
+  set(GEOMETRIJA_PC_REQUIRES "glut glu gl x11")
+  set(GEOMETRIJA_PC_WINDOW_LIBS "")
+  set(GEOMETRIJA_PC_WINDOW_CFLAGS "")
+  set(GEOMETRIJA_PC_X_DISPLAY "-lgeometrija_x_display")
+endif()
+configure_file(cmake/geometrija-toolkit.pc.in ${CMAKE_BINARY_DIR}/geometrija-toolkit.pc @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/geometrija-toolkit.pc DESTINATION ${pc_dir} COMPONENT dev)
+if(GEOMETRIJA_WINDOW)
+  configure_file(cmake/geometrija.pc.in ${CMAKE_BINARY_DIR}/geometrija.pc @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/geometrija.pc DESTINATION ${pc_dir} COMPONENT dev)
+endif()
+
+# The examples, as sources to build against the installed library.
+install(FILES examples/CMakeLists.txt examples/circumcircles.cpp examples/bisectors.cpp
+              examples/crossings.cpp examples/tacke.txt
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/libgeometrija-dev/examples COMPONENT dev)

@@ -1,0 +1,100 @@
+// The inline arithmetic of the intersections, for the library's own code
+// only (the triangulation's inner loop): every expression is evaluated in
+// double from float operands and rounded to float where it is stored.  Not
+// installed: a caller's flags must not reach it.
+#pragma once
+
+#include "geometry/intersect.h"
+
+namespace geometrija {
+
+// The sum of squares of distance(a, b) before its first rounding:
+// (b.x - a.x)^2 + (b.y - a.y)^2 in double from the float coordinates.  The
+// triangulation screens points on it; sharing it keeps both bit for bit the
+// same expression.
+inline double squaredDistance(const Tacka& a, const Tacka& b) {
+    const double dx = static_cast<double>(b.x) - a.x;
+    const double dy = static_cast<double>(b.y) - a.y;
+    return dx * dx + dy * dy;
+}
+
+// The perpendicular bisector of a and b without touching the scene: through
+// their midpoint, with direction (-(b.y - a.y), b.x - a.x), every coordinate
+// rounded to float.  Defined below; the triangulation builds its centres
+// from it and addBisector adds the same line.
+Prava bisector(Tacka a, Tacka b);
+
+// The arithmetic shared by the intersection routines.
+namespace detail {
+
+// x*x + y*y formed in double and rounded to float: Tacka::squaredLength.
+inline float squaredLength(const Tacka& v) {
+    return static_cast<float>(static_cast<double>(v.x) * v.x + static_cast<double>(v.y) * v.y);
+}
+
+// a - b, each component rounded to float.
+inline Tacka difference(const Tacka& a, const Tacka& b) {
+    return Tacka(static_cast<float>(static_cast<double>(a.x) - b.x),
+                 static_cast<float>(static_cast<double>(a.y) - b.y));
+}
+
+// u x v = u.x * v.y - u.y * v.x, rounded to float.
+inline float cross(const Tacka& u, const Tacka& v) {
+    return static_cast<float>(static_cast<double>(u.x) * v.y - static_cast<double>(u.y) * v.x);
+}
+
+// c^2 > eps * lengthA * lengthB, all in double, the right side multiplied
+// from left to right.  False when anything is NaN.
+inline bool exceedsTolerance(float c, float lengthA, float lengthB) {
+    return static_cast<double>(c) * c >
+           static_cast<double>(PARALLEL_EPSILON) * lengthA * static_cast<double>(lengthB);
+}
+
+// start + t * dir, each component rounded to float.
+inline void setAlong(const Tacka& start, const Tacka& dir, float t, Tacka* result) {
+    result->x = static_cast<float>(static_cast<double>(t) * dir.x + start.x);
+    result->y = static_cast<float>(static_cast<double>(t) * dir.y + start.y);
+}
+
+inline float quotient(float num, float den) {
+    return static_cast<float>(static_cast<double>(num) / den);
+}
+
+// ((a.x + b.x) / 2, (a.y + b.y) / 2), each rounded to float.
+inline Tacka midpoint(const Tacka& a, const Tacka& b) {
+    return Tacka(static_cast<float>((static_cast<double>(a.x) + b.x) / 2.0),
+                 static_cast<float>((static_cast<double>(a.y) + b.y) / 2.0));
+}
+
+// v turned a quarter turn counter-clockwise, (-v.y, v.x): exact, not rescaled.
+inline Tacka quarterTurn(const Tacka& v) {
+    return Tacka(-v.y, v.x);
+}
+
+}  // namespace detail
+
+inline Prava bisector(Tacka a, Tacka b) {
+    return Prava(detail::midpoint(a, b), detail::quarterTurn(detail::difference(b, a)));
+}
+
+// intersectLines, inline for the triangulation, which calls it for every
+// triple; intersectLines itself is this, compiled once.
+inline int linesMeet(Prava first, Prava second, Tacka* result) {
+    const Tacka PQ = detail::difference(second.point, first.point);
+    const float num = detail::cross(PQ, second.dir);
+    const float den = detail::cross(first.dir, second.dir);
+    const float firstLength = detail::squaredLength(first.dir);
+    if (detail::exceedsTolerance(den, firstLength, detail::squaredLength(second.dir))) {
+        detail::setAlong(first.point, first.dir, detail::quotient(num, den), result);
+        return ONE_POINT;
+    }
+    // Parallel.  num was formed with the second direction but is weighed
+    // against the first direction's length: the 0-or-2 decision depends on
+    // the ratio of the two lengths and on the angle of PQ to the lines.
+    if (detail::exceedsTolerance(num, firstLength, detail::squaredLength(PQ))) {
+        return NO_POINT;
+    }
+    return INFINITELY_MANY;
+}
+
+}  // namespace geometrija

@@ -1,0 +1,14 @@
+// The Geometrija toolkit for one's own exercises, without the window: the
+// value types Tacka, Duz, Prava and Krug with the colour codes, the scene
+// (points, segments, lines, circles, minCorner, maxCorner and their adders),
+// the intersections, distance, normal and bisector, and the triangulation.
+// Link Geometrija::toolkit (pkg-config: geometrija-toolkit); no OpenGL is
+// needed.  The draw() members and applyColor are declared with the types;
+// only a program that links the window (geometrija.h) may call them.
+#pragma once
+
+#include "geometry/intersect.h"
+#include "geometry/primitives.h"
+#include "geometry/triangulate.h"
+#include "render/draw.h"
+#include "scene/scene.h"
