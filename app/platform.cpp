@@ -13,6 +13,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 namespace geometrija {
 
@@ -190,6 +193,13 @@ void guardStandardDescriptors() {
 void prepareConsole() {}
 
 int endProgram(int status) {
+#ifdef __EMSCRIPTEN__
+    // In a page the runtime stays alive for the window; a program that ends
+    // with an error ends it, so that the page hears the status.
+    if (status != 0) {
+        emscripten_force_exit(status);
+    }
+#endif
     return status;
 }
 

@@ -101,7 +101,7 @@ Result<int> readPointFile(std::istream& in, const std::string& fileName, Par* a)
     }
     if (coordinates % 2 != 0) {
         return refused(halfPairLine,
-                       "nepotpun par koordinata: x = " + quoted(halfPair) + " nema y");
+                       "nepotpun par koordinata: x = " + geometrija::quoted(halfPair) + " nema y");
     }
     const std::int64_t pairs = coordinates / 2;
     if (pairs < *count.value) {

@@ -172,7 +172,7 @@ bool Scanner::skipLine() {
 }
 
 std::string tooLong(const std::string& start) {
-    return "rec je duza od " + std::to_string(MAX_WORD) + " bajtova: " + quoted(start);
+    return "rec je duza od " + std::to_string(MAX_WORD) + " bajtova: " + geometrija::quoted(start);
 }
 
 }  // namespace geometrija

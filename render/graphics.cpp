@@ -1,6 +1,11 @@
 #include "render/graphics.h"
 
+// The browser build has GLUT's classic header, not freeglut's.
+#ifdef __EMSCRIPTEN__
+#include <GL/glut.h>
+#else
 #include <GL/freeglut.h>
+#endif
 #include <GL/glu.h>
 
 #include "render/camera.h"

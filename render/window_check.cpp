@@ -1,6 +1,10 @@
 #include "render/window_check.h"
 
+#ifdef __EMSCRIPTEN__
+#include <GL/glut.h>
+#else
 #include <GL/freeglut.h>
+#endif
 
 #include <cstdarg>
 #include <cstdio>
@@ -9,9 +13,9 @@
 
 #include "app/messages.h"
 
-#ifdef _WIN32
+#if defined(_WIN32)
 #include <stdlib.h>
-#else
+#elif !defined(__EMSCRIPTEN__)
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <unistd.h>
@@ -59,6 +63,8 @@ namespace {
 
 const char* const CANNOT = "prozor ne moze da se otvori (";
 
+#ifndef __EMSCRIPTEN__
+
 // The lines said when the window's creation fails, composed beforehand: a
 // signal handler may only write them.
 struct Lines {
@@ -87,9 +93,23 @@ void glutError(const char* format, va_list args) {
 // student's: nothing is printed.
 void glutWarning(const char*, va_list) {}
 
+#endif
+
 }  // namespace
 
-#ifdef _WIN32
+#if defined(__EMSCRIPTEN__)
+
+// In a browser the page is the window: only the arguments are checked.
+std::string windowUnavailable(const char*, int argc, char** argv, WindowCheck) {
+    const GlutArguments g = glutArguments(argc, argv, nullptr);
+    return g.error.empty() ? std::string() : std::string(CANNOT) + g.error + ")";
+}
+
+void guardWindowCreation(const char*, int, char**) {}
+
+void windowCreated() {}
+
+#elif defined(_WIN32)
 
 std::string windowUnavailable(const char*, int argc, char** argv, WindowCheck) {
     const GlutArguments g = glutArguments(argc, argv, nullptr);
@@ -117,7 +137,7 @@ namespace {
 
 // The one-line reasons, each naming the display as any input text is named.
 std::string onDisplay(const std::string& name, const char* what) {
-    return std::string(CANNOT) + "X ekran " + quoted(name) + " " + what + ")";
+    return std::string(CANNOT) + "X ekran " + geometrija::quoted(name) + " " + what + ")";
 }
 std::string cannotOpen(const std::string& name) {
     return onDisplay(name, "ne moze da se otvori");
@@ -132,7 +152,7 @@ std::string noVisual(const std::string& name) {
     return onDisplay(name, "nema odgovarajuci OpenGL vizual");
 }
 std::string contextRefused(const std::string& name) {
-    return std::string(CANNOT) + "na X ekranu " + quoted(name) +
+    return std::string(CANNOT) + "na X ekranu " + geometrija::quoted(name) +
            " OpenGL kontekst ne moze da se napravi)";
 }
 

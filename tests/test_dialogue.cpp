@@ -142,7 +142,7 @@ TEST(Dialogue, TheRestOfAWrongLineEndsAtCrOrLfAndIsBounded) {
 TEST(Dialogue, APromptThatCannotBeWrittenEndsItAndAMessageGetsItsOwnLine) {
     // A full disk, and a stream that fails without a reason: never "Success".
     const std::pair<int, std::string> failures[] = {{ENOSPC, "No space left on device"},
-                                                    {0, "Input/output error"}};
+                                                    {0, EIO_REASON}};
     for (const auto& [reason, text] : failures) {
         for (const std::string typed : {"", "u\n", "u\n1\n"}) {
             FullBuffer full(reason);

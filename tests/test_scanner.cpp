@@ -38,7 +38,7 @@ TEST(ReadFailure, AFailedReadAnywhereIsAnErrorWithItsLine) {
         std::istream in(&buffer);
         const Talk t = talkOn(in);
         EXPECT_EQ(t.result, DialogueEnd::Failed);
-        EXPECT_EQ(t.error, "standardni ulaz ne moze da se procita (Input/output error)");
+        EXPECT_EQ(t.error, "standardni ulaz ne moze da se procita (" + EIO_REASON + ")");
     }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <ios>
 #include <istream>
 #include <sstream>
@@ -153,7 +154,10 @@ inline Read readFrom(TestBuffer& buffer) {
     return readWith([&](Par* a) { return geometrija::readPointFile(in, "t.txt", a); });
 }
 
-inline const std::string EIO_TEXT = "fajl ne moze da se procita (Input/output error)";
+// The system's text for a read error: "Input/output error" in glibc and on
+// Windows, "I/O error" in the browser's C library.
+inline const std::string EIO_REASON = std::strerror(EIO);
+inline const std::string EIO_TEXT = "fajl ne moze da se procita (" + EIO_REASON + ")";
 
 // An output that fails every write, as a full disk does (ENOSPC), or with
 // no reason given (errno 0), as some streams do.
