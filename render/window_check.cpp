@@ -97,24 +97,24 @@ void glutWarning(const char*, va_list) {}
 
 }  // namespace
 
-#if defined(__EMSCRIPTEN__)
+#if defined(__EMSCRIPTEN__) || defined(_WIN32)
 
-// In a browser the page is the window: only the arguments are checked.
+// In a browser the page is the window, and Windows always has a desktop:
+// only the arguments are checked.
 std::string windowUnavailable(const char*, int argc, char** argv, WindowCheck) {
     const GlutArguments g = glutArguments(argc, argv, nullptr);
     return g.error.empty() ? std::string() : std::string(CANNOT) + g.error + ")";
 }
+
+#endif
+
+#if defined(__EMSCRIPTEN__)
 
 void guardWindowCreation(const char*, int, char**) {}
 
 void windowCreated() {}
 
 #elif defined(_WIN32)
-
-std::string windowUnavailable(const char*, int argc, char** argv, WindowCheck) {
-    const GlutArguments g = glutArguments(argc, argv, nullptr);
-    return g.error.empty() ? std::string() : std::string(CANNOT) + g.error + ")";
-}
 
 void guardWindowCreation(const char* program, int argc, char** argv) {
     // freeglut for Windows takes DISPLAY as a device's name, and warns when
