@@ -1,12 +1,14 @@
 # Shared by the project's scripts: installing what is missing, starting a
 # private X server.  Sourced, not run.
 
-# The Debian packages that building, testing and running need.
+# The Debian packages that building, testing, running and packaging need
+# (CPack's Debian generator calls file and dpkg-shlibdeps).
 GEOMETRIJA_PACKAGES=(
     cmake g++ make pkg-config
     libgtest-dev libbenchmark-dev
     freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
     xvfb xauth strace
+    file dpkg-dev
 )
 
 # Installs the packages named (default: all of the above) that are missing,
@@ -27,10 +29,20 @@ ensure_packages() {
         command -v sudo >/dev/null || { echo "needs root to install: ${missing[*]}" >&2; return 1; }
         sudo="sudo"
     fi
-    echo "installing: ${missing[*]}"
+    echo "installing ${#missing[@]} Debian packages and what they need: ${missing[*]}"
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+    # A line for every 25 packages fetched or set up shows that apt is
+    # working: on a fresh machine this is the longest step.
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q -o Dpkg::Use-Pty=0 \
+        --no-install-recommends "${missing[@]}" 2>&1 |
+        awk '/^Get:/ { if (++got % 25 == 0) { print "  fetched " got " packages"; fflush() } }
+             /^Setting up / { if (++set % 25 == 0) { print "  set up " set " packages"; fflush() } }
+             /^E: / { print; fflush() }
+             END { if (got + set) print "  fetched " got ", set up " set " packages" }' || true
+    for p in "${missing[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" ||
+            { echo "could not install $p" >&2; return 1; }
+    done
 }
 
 # Starts Xvfb on a free display with a screen large enough for the 1024 x 700
@@ -56,21 +68,43 @@ start_xvfb() {
 }
 
 # Runs COMMAND (a program and its arguments, an emulator or chroot in front
-# of it included) in DIR with INPUT on its standard input, waits for its
+# of it included) in DIR with INPUT on its standard input (with -, the
+# caller's own standard input), waits for its
 # window, saves it to OUT.png through XSHOT and closes it.  Fails when no
-# window came or the program did not then end with status 0.
-# SHOT_TIMEOUT (default 60) is how many seconds the window may take.
+# window came or the program did not then end with status 0; a program that
+# ends before its window ends the wait at once, with its own status (1 when
+# that was 0).  SHOT_TIMEOUT (default 60) is how many seconds the window may
+# take.
 screenshot_run() {  # XSHOT DIR OUT.png INPUT COMMAND...
     local xshot="$1" dir="$2" out="$3" input="$4"
     shift 4
-    (cd "$dir" && printf '%s' "$input" | "$@") &
-    local pid=$!
-    if ! "$xshot" --timeout "${SHOT_TIMEOUT:-60}" --close "$out"; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-        return 1
+    if [ "$input" = - ]; then
+        (cd "$dir" && exec "$@") <&0 &
+    else
+        (cd "$dir" && printf '%s' "$input" | "$@") &
     fi
-    wait "$pid"
+    local pid=$!
+    "$xshot" --timeout "${SHOT_TIMEOUT:-60}" --close "$out" &
+    local shot=$! first="" status=0
+    wait -n -p first "$pid" "$shot" || status=$?
+    if [ "$first" = "$shot" ]; then
+        if [ "$status" -ne 0 ]; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+            return 1
+        fi
+        wait "$pid"
+        return
+    fi
+    # The program ended first.  With an error it never showed a window (or
+    # lost it): the wait for one ends now.  With status 0 it may have ended
+    # as xshot closed its window, and xshot's own status tells.
+    if [ "$status" -ne 0 ]; then
+        kill "$shot" 2>/dev/null || true
+        wait "$shot" 2>/dev/null || true
+        return "$status"
+    fi
+    wait "$shot" || return 1
 }
 
 # The project's files that match the patterns (as git ls-files takes them):

@@ -9,9 +9,10 @@
 ;     the folder of the installation this one replaces;
 ;   - one installation per machine: an earlier one, wherever it is, is
 ;     uninstalled first, so that no files are left without an entry;
-;   - the registry entry records what the installer made (the folder, the
-;     Start-menu folder, each data file and shortcut), and the uninstaller
-;     removes exactly that; a data file changed since installation stays;
+;   - the registry entry records what the installer made (the folder, each
+;     missing folder above it, the Start-menu folder, each data file and
+;     shortcut), and the uninstaller removes exactly that, a folder only when
+;     empty; a data file changed since installation stays;
 ;   - what each run does and refuses goes to its log in %TEMP%
 ;     (Geometrija-install.log, Geometrija-uninstall.log); a refused silent
 ;     install ends with exit code 2.
@@ -41,12 +42,58 @@ UninstPage instfiles
 Var log          ; the open log file
 Var earlier      ; the folder of the installation this one replaces, or ""
 Var madeFolder   ; 1 when the installation's folder was made by an installer
+Var madeParents  ; how many folders above it, each missing, the installer made
 
 ; One line in the log and in the details.
 !macro LOG TEXT
   FileWriteUTF16LE $log "${TEXT}$\r$\n"
   DetailPrint "${TEXT}"
 !macroend
+
+; Folder arithmetic, for the installer and the uninstaller alike.
+!macro FOLDER_FUNCTIONS UN
+; Replaces PATH on the stack with the folder that holds it ("" for none).
+Function ${UN}parentFolder
+  Exch $0
+  Push $1
+  Push $2
+  StrLen $1 $0
+  ${Do}
+    IntOp $1 $1 - 1
+    ${If} $1 < 0
+      StrCpy $0 ""
+      ${ExitDo}
+    ${EndIf}
+    StrCpy $2 $0 1 $1
+    ${If} $2 == "\"
+      StrCpy $0 $0 $1
+      ${ExitDo}
+    ${EndIf}
+  ${Loop}
+  Pop $2
+  Pop $1
+  Exch $0
+FunctionEnd
+
+; Removes, each only when empty, the COUNT folders above FOLDER that an
+; installer made (Push COUNT, then FOLDER).
+Function ${UN}removeMadeParents
+  Exch $0
+  Exch
+  Exch $1
+  ${DoWhile} $1 > 0
+    Push $0
+    Call ${UN}parentFolder
+    Pop $0
+    RMDir "$0"
+    IntOp $1 $1 - 1
+  ${Loop}
+  Pop $1
+  Pop $0
+FunctionEnd
+!macroend
+!insertmacro FOLDER_FUNCTIONS ""
+!insertmacro FOLDER_FUNCTIONS "un."
 
 ; --- install ------------------------------------------------------------------
 
@@ -154,6 +201,7 @@ Section "Geometrija"
   StrCpy $madeFolder 0
   ${If} $earlier != ""
     ReadRegDWORD $1 HKLM "${UNINSTALL_KEY}" "made:folder"
+    ReadRegDWORD $3 HKLM "${UNINSTALL_KEY}" "made:parents"
     ${If} ${FileExists} "$earlier\uninstall.exe"
       !insertmacro LOG "removing the earlier installation in $earlier"
       ExecWait '"$earlier\uninstall.exe" /S _?=$earlier' $0
@@ -166,6 +214,9 @@ Section "Geometrija"
       Delete "$earlier\uninstall.exe"
       ${If} $1 == 1
         RMDir "$earlier"
+        Push $3
+        Push $earlier
+        Call removeMadeParents
       ${EndIf}
     ${EndIf}
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
@@ -177,9 +228,25 @@ Section "Geometrija"
   ${IfNot} ${FileExists} "$INSTDIR\*.*"
     StrCpy $madeFolder 1
   ${EndIf}
+  ; SetOutPath makes every missing folder above the installation's too:
+  ; counted, so that the uninstaller removes them when they are empty.
+  StrCpy $madeParents 0
+  Push $INSTDIR
+  Call parentFolder
+  Pop $0
+  ${DoWhile} $0 != ""
+    ${If} ${FileExists} "$0\*.*"
+      ${ExitDo}
+    ${EndIf}
+    IntOp $madeParents $madeParents + 1
+    Push $0
+    Call parentFolder
+    Pop $0
+  ${Loop}
 
   SetOutPath "$INSTDIR"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "made:folder" $madeFolder
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "made:parents" $madeParents
   File "${STAGE}\Kalvera.exe"
   File "${STAGE}\tovrin1.exe"
   File "${STAGE}\srce.exe"
@@ -328,6 +395,10 @@ Section "Uninstall"
   ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "made:folder"
   ${If} $0 == 1
     RMDir "$INSTDIR"
+    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "made:parents"
+    Push $0
+    Push $INSTDIR
+    Call un.removeMadeParents
   ${EndIf}
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   !insertmacro LOG "uninstalled: $INSTDIR"

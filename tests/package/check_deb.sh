@@ -1,72 +1,131 @@
 #!/usr/bin/env bash
-# The Debian packages as a lab administrator would take them:
-#   - lintian finds no error and no warning in geometrija, its debug symbols
-#     and libgeometrija-dev;
-#   - on a pristine Debian 12 root (mmdebstrap), `apt-get install` of both
-#     .deb files resolves their Depends from the archive alone;
-#   - there, an example of libgeometrija-dev builds with find_package and
-#     with pkg-config, and draws the picture in docs/examples/;
-#   - there, srce run in /usr/share/geometrija under that root's own Xvfb
-#     draws a window identical, pixel for pixel, to the build tree's srce
-#     on the X server in DISPLAY, and `man -w srce` finds its page.
-#   check_deb.sh BUILD_DIR      (as root: it makes a chroot)
+# The Debian packages as a lab administrator makes and takes them, each
+# machine a pristine Debian 12 root (mmdebstrap) with nothing but apt:
+#   - the builder: the source archive unpacked, then the README's commands
+#     in its order, without a display: `scripts/run srce` gives its
+#     screenshot, `scripts/run Kalvera </dev/null` ends at once with its own
+#     message and status 1, `scripts/test` passes, `cmake --build build
+#     --target package` makes the packages;
+#   - lintian finds no error and no warning in them;
+#   - a lab machine: `apt-get install ./geometrija_*.deb`, the programs'
+#     package alone, brings every library the programs need: srce started in
+#     /usr/share/geometrija opens its window and draws, pixel for pixel, the
+#     build tree's picture; `man -w srce` finds its page;
+#   - there, with libgeometrija-dev installed too, an example builds with
+#     find_package and with pkg-config and draws its picture in docs/examples/.
+#   check_deb.sh BUILD_DIR      (as root: it makes two chroots; DISPLAY is the
+#                                X server the lab machine's windows open on)
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
 build="$(realpath "$1")"
+source_dir="$(realpath "$(dirname "$0")/../..")"
 work=$(mktemp -d /tmp/geometrija-deb-XXXXXX)
-root="$work/root"
-pids=()
+builder="$work/builder"
+lab="$work/lab"
 cleanup() {
-    local p
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    umount "$root/dev" "$root/proc" 2>/dev/null || true
-    rm -rf "$work"
+    local root
+    for root in "$builder" "$lab"; do
+        umount -l "$root/dev" "$root/proc" 2>/dev/null || true
+    done
+    # Never into a folder still mounted from the host.
+    rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
+fail() { echo "check_deb: $*" >&2; exit 1; }
+enter() {  # ROOT: the root's /proc and the host's /dev, as a machine has them
+    mount -t proc proc "$1/proc"
+    mount --bind /dev "$1/dev"
+}
+# Runs a shell command in ROOT as a fresh login would: no variable of this
+# machine's (no DISPLAY), CI's own kept.
+in_root() {  # ROOT COMMAND
+    chroot "$1" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 CI="${CI:-}" \
+        bash -c "$2"
+}
 
-(cd "$build" && rm -f geometrija*.deb geometrija*.ddeb libgeometrija*.deb && cpack -G DEB >/dev/null)
-deb=$(ls "$build"/geometrija_*.deb)
-dev=$(ls "$build"/libgeometrija-dev_*.deb)
-lintian --fail-on error,warning "$deb" "$build"/geometrija-dbgsym_*.ddeb "$dev"
+# The source archive, as the build makes it for a machine without git.
+cmake --build "$build" --target source_archive >/dev/null
+archive=$(ls "$build"/geometrija-*.tar.gz)
+name=$(basename "$archive" .tar.gz)
 
-mmdebstrap --quiet --variant=apt --include=xvfb,man-db,g++,make,cmake,pkg-config \
-    --customize-hook="copy-in $deb $dev /tmp" \
-    --customize-hook="chroot \"\$1\" apt-get install -y -qq --no-install-recommends /tmp/$(basename "$deb") /tmp/$(basename "$dev") >/dev/null" \
-    bookworm "$root"
+echo "check_deb: the builder, a pristine Debian 12, from $(basename "$archive")"
+mmdebstrap --quiet --variant=apt --customize-hook="copy-in $archive /root" bookworm "$builder"
+enter "$builder"
+start=$(date +%s)
+in_root "$builder" "cd /root && tar xzf $name.tar.gz && cd $name && scripts/run srce </dev/null" \
+    >"$work/run-srce.log" 2>&1 || { cat "$work/run-srce.log"; fail "scripts/run srce failed"; }
+run_seconds=$(($(date +%s) - start))
+[ -s "$builder/root/$name/build/srce.png" ] || fail "scripts/run srce gave no screenshot"
+[ ! -e "$builder/root/$name/build/tests/test_units" ] || fail "scripts/run srce built the tests"
+start=$(date +%s)
+status=0
+timeout 60 chroot "$builder" env -i PATH=/usr/bin:/bin HOME=/root \
+    bash -c "cd /root/$name && scripts/run Kalvera" </dev/null >"$work/run-kalvera.log" 2>&1 || status=$?
+kalvera_seconds=$(($(date +%s) - start))
+[ "$status" = 1 ] || { cat "$work/run-kalvera.log"; fail "scripts/run Kalvera </dev/null: status $status"; }
+grep -qx 'Kalvera: neocekivan kraj standardnog ulaza' "$work/run-kalvera.log" ||
+    { cat "$work/run-kalvera.log"; fail "scripts/run Kalvera </dev/null: not the program's message"; }
+grep -q '^xshot: ' "$work/run-kalvera.log" && fail "scripts/run Kalvera </dev/null waited for a window"
+sed "s/^/  /" "$work/run-kalvera.log" | tail -3
+echo "check_deb: scripts/run srce ${run_seconds} s from nothing to its screenshot;" \
+     "scripts/run Kalvera </dev/null ${kalvera_seconds} s to its message, status 1"
+in_root "$builder" "cd /root/$name && scripts/test </dev/null" >"$work/test.log" 2>&1 ||
+    { tail -40 "$work/test.log"; fail "scripts/test failed on the builder"; }
+grep -o '[0-9]*% tests passed.*' "$work/test.log" | sed 's/^/check_deb: scripts\/test: /'
+in_root "$builder" "cd /root/$name && cmake --build build --target package </dev/null" \
+    >"$work/package.log" 2>&1 || { tail -20 "$work/package.log"; fail "the package step failed"; }
+made="$builder/root/$name/build"
+deb=$(ls "$made"/geometrija_*.deb)
+dbgsym=$(ls "$made"/geometrija-dbgsym_*.ddeb)
+dev=$(ls "$made"/libgeometrija-dev_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+[ -n "$depends" ] || fail "$(basename "$deb") has no Depends"
+echo "check_deb: $(basename "$deb") Depends: $depends"
+lintian --fail-on error,warning "$deb" "$dbgsym" "$dev"
+cp "$deb" "$dbgsym" "$dev" "$work/"
+deb="$work/$(basename "$deb")"
+dbgsym="$work/$(basename "$dbgsym")"
+dev="$work/$(basename "$dev")"
+umount -l "$builder/dev" "$builder/proc"
+rm -rf --one-file-system "$builder"
+
+echo "check_deb: a lab machine, a pristine Debian 12 with man-db, and the programs' package alone"
+mmdebstrap --quiet --variant=apt --include=man-db --customize-hook="copy-in $deb /tmp" \
+    --customize-hook="chroot \"\$1\" apt-get install -y -qq --no-install-recommends /tmp/$(basename "$deb") >/dev/null" \
+    bookworm "$lab"
 for f in Kalvera tovrin1 srce viroda; do
-    [ -x "$root/usr/bin/$f" ] || { echo "check_deb: /usr/bin/$f not installed" >&2; exit 1; }
+    [ -x "$lab/usr/bin/$f" ] || fail "/usr/bin/$f not installed"
 done
 # The four pages are one, linked: man -w names the file it reaches.
-page=$(chroot "$root" man -w srce) || { echo "check_deb: man -w srce found no page" >&2; exit 1; }
-[ "$page" = /usr/share/man/man1/Kalvera.1.gz ] || { echo "check_deb: man -w srce: $page" >&2; exit 1; }
+page=$(chroot "$lab" man -w srce) || fail "man -w srce found no page"
+[ "$page" = /usr/share/man/man1/Kalvera.1.gz ] || fail "man -w srce: $page"
+enter "$lab"
+# The lab machine's programs open their windows on this machine's display,
+# reached through its abstract socket: the root holds no X server, no
+# library of its own beyond what the package brought.
+screenshot_run "$build/tools/xshot" / "$work/installed.png" "" \
+    chroot "$lab" env -i DISPLAY="$DISPLAY" sh -c 'cd /usr/share/geometrija && exec srce'
+screenshot_run "$build/tools/xshot" "$lab/usr/share/geometrija" "$work/built.png" "" "$build/bin/srce"
+cmp "$work/installed.png" "$work/built.png"
+echo "check_deb: srce from the programs' package alone draws the build tree's picture"
 
 # An exercise built there as a student builds it: the examples with CMake
 # (find_package), and one with pkg-config alone.
-chroot "$root" sh -ec 'cp -r /usr/share/doc/libgeometrija-dev/examples /tmp/examples
+cp "$dev" "$lab/tmp/"
+in_root "$lab" "set -e
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends /tmp/$(basename "$dev") g++ make cmake \
+        pkg-config >/dev/null
+    cp -r /usr/share/doc/libgeometrija-dev/examples /tmp/examples
     cmake -S /tmp/examples -B /tmp/examples/build >/dev/null
     cmake --build /tmp/examples/build >/dev/null
-    g++ -o /tmp/bisectors-pc /tmp/examples/bisectors.cpp $(pkg-config --cflags --libs geometrija)'
-
-# The root's Xvfb, its display reached from here through its abstract socket.
-mount -t proc proc "$root/proc"
-mount --bind /dev "$root/dev"
-chroot "$root" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-inside=":$(tr -d '[:space:]' <"$work/display")"
-
-DISPLAY="$inside" screenshot_run "$build/tools/xshot" / "$work/installed.png" "" \
-    chroot "$root" sh -c 'cd /usr/share/geometrija && exec srce'
-screenshot_run "$build/tools/xshot" "$root/usr/share/geometrija" "$work/built.png" "" "$build/bin/srce"
-cmp "$work/installed.png" "$work/built.png"
+    g++ -o /tmp/bisectors-pc /tmp/examples/bisectors.cpp \$(pkg-config --cflags --libs geometrija)"
 for example in /tmp/examples/build/bisectors /tmp/bisectors-pc; do
-    DISPLAY="$inside" screenshot_run "$build/tools/xshot" / "$work/example.png" "" \
-        chroot "$root" "$example"
-    cmp "$work/example.png" "$(dirname "$0")/../../docs/examples/bisectors.png"
+    screenshot_run "$build/tools/xshot" / "$work/example.png" "" \
+        chroot "$lab" env -i DISPLAY="$DISPLAY" "$example"
+    cmp "$work/example.png" "$source_dir/docs/examples/bisectors.png"
 done
 echo "check_deb: $(basename "$deb") $(stat -c %s "$deb") bytes, debug symbols" \
-     "$(stat -c %s "$build"/geometrija-dbgsym_*.ddeb) bytes, $(basename "$dev")" \
-     "$(stat -c %s "$dev") bytes; lintian clean; installed on a pristine Debian 12 with" \
-     "their Depends; srce draws the build tree's picture; an example built there by" \
-     "find_package and by pkg-config draws docs/examples/bisectors.png"
+     "$(stat -c %s "$dbgsym") bytes, $(basename "$dev") $(stat -c %s "$dev") bytes;" \
+     "lintian clean; an example built on the lab machine by find_package and by" \
+     "pkg-config draws docs/examples/bisectors.png"
