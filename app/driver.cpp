@@ -28,16 +28,13 @@ int fail(const char* program, const std::string& error) {
 
 // The scene, then the graphics for good.  A[] lives in this frame for the
 // rest of the process, since the main loop does not return.  A picture that
-// will show nothing is announced first; the window opens all the same.
+// will show nothing is announced by startGraphics; the window opens all the
+// same.
 int commonPhase(const char* program, Par* a, int n, int argc, char** argv) {
     Tacka A[MAX_POINTS];
     buildScene(a, n, A);
-    const std::string warning = n > 0 ? emptyPictureWarning(minCorner, maxCorner) : "";
-    if (!warning.empty()) {
-        tell(program, warning);
-    }
     guardWindowCreation(program, argc, argv);
-    startGraphics(argc, argv);
+    startGraphics(program, argc, argv);
     return 0;
 }
 

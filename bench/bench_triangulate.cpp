@@ -1,11 +1,19 @@
 // Speed of the triangulation on 99 points: scattered, on a circle, and a
 // 9 x 11 grid; beside the step-by-step transcription it must agree with.
+// And the cost of a toolkit call's floating-point guard: distance() against
+// the same arithmetic unguarded, in the default mode and in -ffast-math's
+// flush-to-zero mode, which the guard turns off and back on.
 #include <benchmark/benchmark.h>
+
+#if defined(__x86_64__)
+#include <xmmintrin.h>
+#endif
 
 #include <cmath>
 #include <random>
 #include <vector>
 
+#include "geometry/intersect_detail.h"
 #include "geometry/triangulate.h"
 #include "scene/scene.h"
 #include "support/plain_triangulation.h"
@@ -58,6 +66,32 @@ void plain(Tacka* p, int n) {
     benchmark::DoNotOptimize(support::plainTriangulation(p, n));
 }
 
+// Sets MXCSR's flush-to-zero and denormals-are-zero bits, as -ffast-math's
+// start-up code does, for its lifetime (x86-64; elsewhere nothing).
+class FlushToZero {
+public:
+    explicit FlushToZero(bool on) {
+#if defined(__x86_64__)
+        saved_ = _mm_getcsr();
+        if (on) {
+            _mm_setcsr(saved_ | 0x8040u);
+        }
+#else
+        (void)on;
+#endif
+    }
+    ~FlushToZero() {
+#if defined(__x86_64__)
+        _mm_setcsr(saved_);
+#endif
+    }
+    FlushToZero(const FlushToZero&) = delete;
+    FlushToZero& operator=(const FlushToZero&) = delete;
+
+private:
+    unsigned saved_ = 0;
+};
+
 void BM_Scattered(benchmark::State& s) {
     run(s, scattered(), project);
 }
@@ -79,6 +113,36 @@ void BM_PlainGrid(benchmark::State& s) {
 
 }  // namespace
 
+// distance() of two points, 1000 calls a round, through the public function
+// (guarded) or the inline arithmetic it guards.
+template <bool GUARDED>
+void distances(benchmark::State& state, bool flushToZero) {
+    const std::vector<Tacka> pts = scattered();
+    FlushToZero mode(flushToZero);
+    for (auto _ : state) {
+        float sum = 0;
+        for (int i = 0; i < 1000; ++i) {
+            const Tacka& a = pts[static_cast<size_t>(i % 99)];
+            const Tacka& b = pts[static_cast<size_t>((i * 7 + 3) % 99)];
+            sum += GUARDED ? distance(a, b) : detail::distanceOf(a, b);
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * 1000);
+}
+void BM_DistanceUnguarded(benchmark::State& s) {
+    distances<false>(s, false);
+}
+void BM_DistanceGuarded(benchmark::State& s) {
+    distances<true>(s, false);
+}
+void BM_DistanceGuardedFlushToZero(benchmark::State& s) {
+    distances<true>(s, true);
+}
+
+BENCHMARK(BM_DistanceUnguarded);
+BENCHMARK(BM_DistanceGuarded);
+BENCHMARK(BM_DistanceGuardedFlushToZero);
 BENCHMARK(BM_Scattered)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Circle)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Grid)->Unit(benchmark::kMillisecond);

@@ -54,11 +54,16 @@ if(WIN32)
       "-lfreeglut_static -lglu32 -lopengl32 -lgdi32 -lwinmm -luser32 -lkernel32")
   set(GEOMETRIJA_PC_WINDOW_CFLAGS "-DFREEGLUT_STATIC")
   set(GEOMETRIJA_PC_X_DISPLAY "")
+  set(GEOMETRIJA_PC_STATIC_LIBS "")
 else()
-  set(GEOMETRIJA_PC_REQUIRES "glut glu gl x11")
-  set(GEOMETRIJA_PC_WINDOW_LIBS "")
+  # freeglut by name, not by its glut.pc: Debian's adds the Windows-only
+  # -DFREEGLUT_STATIC to every compile line.  What a static link of it needs
+  # is what that file names.
+  set(GEOMETRIJA_PC_REQUIRES "glu gl x11")
+  set(GEOMETRIJA_PC_WINDOW_LIBS "-lglut")
   set(GEOMETRIJA_PC_WINDOW_CFLAGS "")
   set(GEOMETRIJA_PC_X_DISPLAY "-lgeometrija_x_display")
+  set(GEOMETRIJA_PC_STATIC_LIBS "-lXxf86vm -lXrandr -lm")
 endif()
 configure_file(cmake/geometrija-toolkit.pc.in ${CMAKE_BINARY_DIR}/geometrija-toolkit.pc @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/geometrija-toolkit.pc DESTINATION ${pc_dir} COMPONENT dev)
@@ -67,7 +72,9 @@ if(GEOMETRIJA_WINDOW)
   install(FILES ${CMAKE_BINARY_DIR}/geometrija.pc DESTINATION ${pc_dir} COMPONENT dev)
 endif()
 
-# The examples, as sources to build against the installed library.
+# The examples, as sources to build against the installed library, with the
+# pictures of their windows that library.md shows.
 install(FILES examples/CMakeLists.txt examples/circumcircles.cpp examples/bisectors.cpp
-              examples/crossings.cpp examples/tacke.txt
+              examples/crossings.cpp examples/tacke.txt docs/examples/circumcircles.png
+              docs/examples/bisectors.png docs/examples/crossings.png
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/libgeometrija-dev/examples COMPONENT dev)

@@ -4,14 +4,9 @@
 #include <geometrija/geometrija.h>
 
 #include <cstdio>
+#include <vector>
 
 using namespace geometrija;
-
-// The perpendicular bisector of a and b: through their midpoint, at a
-// quarter turn to ab.
-Prava perpendicular(Tacka a, Tacka b) {
-    return Prava(Tacka((a.x + b.x) / 2, (a.y + b.y) / 2), Tacka(a.y - b.y, b.x - a.x));
-}
 
 int main(int argc, char** argv) {
     const char* name = argc > 1 ? argv[1] : "tacke.txt";
@@ -31,25 +26,21 @@ int main(int argc, char** argv) {
     }
     std::fclose(f);
 
-    // The triangulation adds every accepted triangle's sides in black.
-    triangulate(A, n);
-
-    // A triangle is accepted when no other point lies inside its circle
-    // (hasPointInCircumcircle gives 0): draw that circle.
-    for (int i = 0; i < n; ++i) {
-        for (int j = i + 1; j < n; ++j) {
-            for (int k = j + 1; k < n; ++k) {
-                Tacka O;
-                if (hasPointInCircumcircle(A[i], A[j], A[k], A, n) == 0 &&
-                    intersectLines(perpendicular(A[i], A[j]), perpendicular(A[i], A[k]), &O) == 1) {
-                    Krug c;
-                    c.center = O;
-                    c.radius = distance(O, A[i]);
-                    addCircle(c, COLOR_CYAN);
-                }
-            }
+    // The triangulation adds every accepted triangle's sides in black and
+    // names each triangle as it accepts it, its points then as it tested
+    // them: the circle it found empty is the library's circumcircle of them.
+    std::vector<Krug> empty;
+    triangulate(A, n, [&](int i, int j, int k) {
+        Krug c;
+        if (circumcircle(A[i], A[j], A[k], &c) == ONE_POINT) {
+            empty.push_back(c);
         }
+    });
+    for (const Krug& c : empty) {
+        addCircle(c, COLOR_CYAN);
     }
+    std::printf("%d triangles, %d circles\n", static_cast<int>(segments.size() / 3),
+                static_cast<int>(empty.size()));
     startGraphics(argc, argv);
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "geometry/intersect.h"
 
-#include <cmath>
 #include <utility>
 
+#include "geometry/float_mode.h"
 #include "geometry/intersect_detail.h"
 #include "scene/scene.h"
 
@@ -10,11 +10,15 @@ namespace geometrija {
 
 using namespace detail;
 
+// Each public function that computes does so with subnormals kept, whatever
+// mode the calling program runs in (ExactFloatMode).
 int intersectLines(Prava first, Prava second, Tacka* result) {
+    const ExactFloatMode mode;
     return linesMeet(first, second, result);
 }
 
 int intersectSegments(Duz first, Duz second, Tacka* result) {
+    const ExactFloatMode mode;
     Tacka a0 = first.start;
     Tacka a1 = first.end;
     Tacka b0 = second.start;
@@ -65,8 +69,8 @@ int intersectSegments(Duz first, Duz second, Tacka* result) {
 }
 
 float distance(Tacka a, Tacka b) {
-    const float squared = static_cast<float>(squaredDistance(a, b));
-    return static_cast<float>(std::sqrt(static_cast<double>(squared)));
+    const ExactFloatMode mode;
+    return distanceOf(a, b);
 }
 
 void addNormal(Tacka point, Prava reference, Prava* result) {
@@ -78,6 +82,7 @@ void addNormal(Tacka point, Prava reference, Prava* result) {
 }
 
 void addBisector(Tacka a, Tacka b, Prava* result) {
+    const ExactFloatMode mode;
     // The midpoint and the normal to the line through a and b: the same
     // roundings as bisector(a, b).
     const Tacka Cn = midpoint(a, b);

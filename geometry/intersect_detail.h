@@ -4,6 +4,8 @@
 // installed: a caller's flags must not reach it.
 #pragma once
 
+#include <cmath>
+
 #include "geometry/intersect.h"
 
 namespace geometrija {
@@ -30,6 +32,13 @@ namespace detail {
 // x*x + y*y formed in double and rounded to float: Tacka::squaredLength.
 inline float squaredLength(const Tacka& v) {
     return static_cast<float>(static_cast<double>(v.x) * v.x + static_cast<double>(v.y) * v.y);
+}
+
+// distance(a, b): the sum of squares rounded to float, its square root
+// formed in double and rounded to float.
+inline float distanceOf(const Tacka& a, const Tacka& b) {
+    const float squared = static_cast<float>(squaredDistance(a, b));
+    return static_cast<float>(std::sqrt(static_cast<double>(squared)));
 }
 
 // a - b, each component rounded to float.

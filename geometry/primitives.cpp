@@ -1,5 +1,7 @@
 #include "geometry/primitives.h"
 
+#include "geometry/float_mode.h"
+
 namespace geometrija {
 
 namespace {
@@ -12,6 +14,7 @@ constexpr Rgb COLOR_TABLE[COLOR_COUNT] = {
 }  // namespace
 
 float Tacka::squaredLength() const {
+    const detail::ExactFloatMode mode;
     return static_cast<float>(static_cast<double>(x) * x + static_cast<double>(y) * y);
 }
 

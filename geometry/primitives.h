@@ -26,8 +26,8 @@ struct Tacka {
     float y;
     int color;
 
-    Tacka() : x(0), y(0), color(DEFAULT_COLOR) {}
-    Tacka(float x_, float y_) : x(x_), y(y_), color(DEFAULT_COLOR) {}
+    constexpr Tacka() : x(0), y(0), color(DEFAULT_COLOR) {}
+    constexpr Tacka(float x_, float y_) : x(x_), y(y_), color(DEFAULT_COLOR) {}
 
     // x*x + y*y formed in double and rounded to float (in primitives.cpp:
     // no arithmetic in this header, so a caller's flags change nothing).
@@ -43,7 +43,7 @@ struct Duz {
     Tacka end;
     int color;
 
-    Duz(const Tacka& a, const Tacka& b) : start(a), end(b), color(DEFAULT_COLOR) {}
+    constexpr Duz(const Tacka& a, const Tacka& b) : start(a), end(b), color(DEFAULT_COLOR) {}
     void draw() const;  // in render/draw.cpp
 };
 
@@ -53,8 +53,8 @@ struct Prava {
     Tacka dir;
     int color;
 
-    Prava() : color(DEFAULT_COLOR) {}
-    Prava(const Tacka& a, const Tacka& b) : point(a), dir(b), color(DEFAULT_COLOR) {}
+    constexpr Prava() : color(DEFAULT_COLOR) {}
+    constexpr Prava(const Tacka& a, const Tacka& b) : point(a), dir(b), color(DEFAULT_COLOR) {}
     void draw() const;  // in render/draw.cpp
 };
 

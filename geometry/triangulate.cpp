@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "geometry/float_mode.h"
 #include "geometry/intersect_detail.h"
 #include "scene/scene.h"
 
@@ -26,11 +27,17 @@ constexpr double COCIRCULAR_NUDGE = 1e-6;
 // vertex it started at, the one the radius is measured from.  Only when all
 // three fail (the three points are collinear within the tolerance, or two
 // of them coincide) is there no circle: false.
-bool circumcentre(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka& O, Tacka& from) {
+// `first` is what the first construction's intersection gave.
+bool circumcentre(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka& O, Tacka& from,
+                  int* first = nullptr) {
     const Tacka* const orders[3][3] = {{&P1, &P2, &P3}, {&P2, &P3, &P1}, {&P3, &P1, &P2}};
     for (const auto& v : orders) {
         O = Tacka();
-        if (linesMeet(bisector(*v[0], *v[1]), bisector(*v[0], *v[2]), &O) == ONE_POINT) {
+        const int found = linesMeet(bisector(*v[0], *v[1]), bisector(*v[0], *v[2]), &O);
+        if (first != nullptr && v[0] == &P1) {
+            *first = found;
+        }
+        if (found == ONE_POINT) {
             from = *v[0];
             return true;
         }
@@ -83,17 +90,17 @@ bool anyInside(const Tacka& P1, const Tacka& P2, const Tacka& P3, const Tacka& O
             return true;
         }
         if (std::isnan(r)) {
-            r = distance(from, O);
+            r = detail::distanceOf(from, O);
         }
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wfloat-equal"
         // Exactly on the circle: moved in x, in the caller's array, and
         // measured again.
-        if (distance(p, O) == r) {
+        if (detail::distanceOf(p, O) == r) {
             p.x = static_cast<float>(p.x + COCIRCULAR_NUDGE);
         }
 #pragma GCC diagnostic pop
-        if (distance(p, O) < r) {
+        if (detail::distanceOf(p, O) < r) {
             return true;
         }
     }
@@ -115,10 +122,30 @@ inline int testTriple(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka* 
 }  // namespace
 
 int hasPointInCircumcircle(Tacka P1, Tacka P2, Tacka P3, Tacka* pts, int n) {
+    const detail::ExactFloatMode mode;
     return testTriple(P1, P2, P3, pts, n);
 }
 
+int circumcircle(Tacka a, Tacka b, Tacka c, Krug* result) {
+    const detail::ExactFloatMode mode;
+    Tacka O;
+    Tacka from;
+    int first = NO_POINT;
+    if (!circumcentre(a, b, c, O, from, &first)) {
+        return first;
+    }
+    result->center.x = O.x;
+    result->center.y = O.y;
+    result->radius = detail::distanceOf(from, O);
+    return ONE_POINT;
+}
+
 void triangulate(Tacka* pts, int n) {
+    triangulate(pts, n, nullptr);
+}
+
+void triangulate(Tacka* pts, int n, const std::function<void(int i, int j, int k)>& accepted) {
+    const detail::ExactFloatMode mode;
     // Every triple i < j < k in increasing lexicographic order, with the
     // points as they are at that moment: an earlier nudge is seen.  pts[i]
     // and pts[j] stay as they are while k runs, since a test never nudges a
@@ -135,6 +162,9 @@ void triangulate(Tacka* pts, int n) {
                     addSegment(d1, COLOR_BLACK);
                     addSegment(d2, COLOR_BLACK);
                     addSegment(d3, COLOR_BLACK);
+                    if (accepted) {
+                        accepted(i, j, k);
+                    }
                 }
             }
         }

@@ -8,6 +8,10 @@
 #endif
 #include <GL/glu.h>
 
+#include <cstdio>
+#include <cstring>
+#include <string>
+
 #include "render/camera.h"
 #include "render/window.h"
 #include "render/window_check.h"
@@ -39,7 +43,36 @@ void fitCamera() {
     glTranslatef(-c.cx, -c.cy, -c.dist);
 }
 
+namespace {
+
+// argv[0] without its folder, as a program's messages begin.
+std::string programName(int argc, char** argv) {
+    if (argc < 1 || argv == nullptr || argv[0] == nullptr) {
+        return "geometrija";
+    }
+    const char* name = argv[0];
+    for (const char* c = argv[0]; *c != '\0'; ++c) {
+        if (*c == '/' || *c == '\\') {
+            name = c + 1;
+        }
+    }
+    return *name == '\0' ? std::string("geometrija") : std::string(name);
+}
+
+}  // namespace
+
 void startGraphics(int argc, char** argv) {
+    startGraphics(programName(argc, argv).c_str(), argc, argv);
+}
+
+void startGraphics(const char* program, int argc, char** argv) {
+    const bool somethingToShow =
+        !points.empty() || !segments.empty() || !lines.empty() || !circles.empty();
+    const std::string warning = somethingToShow ? emptyPictureWarning(minCorner, maxCorner) : "";
+    if (!warning.empty()) {
+        std::fprintf(stderr, "%s: %s\n", program, warning.c_str());
+        std::fflush(stderr);
+    }
     openWindow(argc, argv);
     fitCamera();
     glutDisplayFunc(display);

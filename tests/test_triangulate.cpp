@@ -155,6 +155,38 @@ TEST_F(TriangulateTest, AThinTriangleIsFoundThroughItsThirdVertex) {
     EXPECT_EQ(segments.size(), 9u);
 }
 
+TEST(Circumcircle, TheTriangulationsCircleOrTheFirstPairsVerdictWithTheResultUntouched) {
+    struct Case {
+        Tacka a, b, c;
+        int result;
+        float x, y, radius;  // written on 1; else the untouched (7, 7, 7)
+    };
+    const Case cases[] = {
+        // A right triangle: the hypotenuse's midpoint, half its length.
+        {Tacka(0, 0), Tacka(4, 0), Tacka(0, 3), 1, 2, 1.5f, 2.5f},
+        // Thin at a and b: found from c's bisectors, as the triangulation
+        // finds it (radius measured from c).
+        {Tacka(0, 0), Tacka(20, 0), Tacka(10, 0.02f), 1, 10, -2499.99f, 2500.01f},
+        // Collinear: the bisectors from a are distinct parallels.
+        {Tacka(0, 0), Tacka(1, 0), Tacka(2, 0), 0, 7, 7, 7},
+        // Two points equal: the bisectors from a are the same line.
+        {Tacka(0, 0), Tacka(1, 0), Tacka(1, 0), 2, 7, 7, 7},
+    };
+    for (const Case& t : cases) {
+        support::freshScene();
+        Krug k;
+        k.center = Tacka(7, 7);
+        k.radius = 7;
+        k.color = COLOR_CYAN;
+        EXPECT_EQ(circumcircle(t.a, t.b, t.c, &k), t.result) << t.c.y;
+        EXPECT_NEAR(k.center.x, t.x, 1e-3) << t.c.y;
+        EXPECT_NEAR(k.center.y, t.y, 0.01) << t.c.y;
+        EXPECT_NEAR(k.radius, t.radius, 0.01) << t.c.y;
+        EXPECT_EQ(k.color, COLOR_CYAN);
+        EXPECT_TRUE(points.empty() && segments.empty() && lines.empty() && circles.empty());
+    }
+}
+
 TEST_F(TriangulateTest, ThePointTestNudgesOnlyWhatLiesOnTheCircle) {
     // (0, 10) lies exactly on the circle of (0,0), (10,0), (10,10): it moves
     // to x = 1e-6, where it is inside, and the second comparison counts it.
@@ -273,11 +305,29 @@ TEST_F(TriangulateTest, TheSameSegmentsAndNudgesAsTheStepByStepFormulas) {
         std::vector<Tacka> pts = randomSet(rng, set % 6, set % 10 == 9 ? 99 : 40);
         const std::vector<Tacka> input = pts;
         std::vector<Tacka> plain = pts;
-        const std::vector<Duz> expected =
-            support::plainTriangulation(plain.data(), static_cast<int>(plain.size()));
-        triangulate(pts.data(), static_cast<int>(pts.size()));
+        std::vector<Krug> expectedCircles;
+        const std::vector<Duz> expected = support::plainTriangulation(
+            plain.data(), static_cast<int>(plain.size()), &expectedCircles);
+        // Each accepted triple, named as it is accepted, has the library's
+        // circumcircle of its points then: the circle the test found empty.
+        std::vector<Krug> circles;
+        triangulate(pts.data(), static_cast<int>(pts.size()), [&](int i, int j, int k) {
+            Krug c;
+            c.radius = -1;
+            EXPECT_EQ(
+                circumcircle(pts[static_cast<std::size_t>(i)], pts[static_cast<std::size_t>(j)],
+                             pts[static_cast<std::size_t>(k)], &c),
+                1);
+            circles.push_back(c);
+        });
         const auto got = sides();
         ASSERT_EQ(got.size(), expected.size()) << listing(input);
+        ASSERT_EQ(circles.size() * 3, got.size()) << listing(input);
+        for (std::size_t i = 0; i < circles.size(); ++i) {
+            ASSERT_TRUE(sameBits(circles[i].center, expectedCircles[i].center) &&
+                        sameBits(circles[i].radius, expectedCircles[i].radius))
+                << "circle " << i << " of " << listing(input);
+        }
         for (std::size_t i = 0; i < got.size(); ++i) {
             ASSERT_TRUE(sameBits(got[i].start, expected[i].start) &&
                         sameBits(got[i].end, expected[i].end))

@@ -119,13 +119,20 @@ in_root "$lab" "set -e
     cp -r /usr/share/doc/libgeometrija-dev/examples /tmp/examples
     cmake -S /tmp/examples -B /tmp/examples/build >/dev/null
     cmake --build /tmp/examples/build >/dev/null
-    g++ -o /tmp/bisectors-pc /tmp/examples/bisectors.cpp \$(pkg-config --cflags --libs geometrija)"
-for example in /tmp/examples/build/bisectors /tmp/bisectors-pc; do
+    g++ -o /tmp/bisectors-pc /tmp/examples/bisectors.cpp \$(pkg-config --cflags --libs geometrija)
+    g++ -o /tmp/bisectors-static /tmp/examples/bisectors.cpp \$(pkg-config --static --cflags --libs geometrija)"
+# The system's own folders and no Windows define on a Debian compile line.
+flags=$(in_root "$lab" "pkg-config --cflags --libs geometrija")
+if grep -qE -- '-I/usr/include|-L/usr/lib|FREEGLUT_STATIC' <<<"$flags"; then
+    fail "pkg-config geometrija: $flags"
+fi
+for example in /tmp/examples/build/bisectors /tmp/bisectors-pc /tmp/bisectors-static; do
     screenshot_run "$build/tools/xshot" / "$work/example.png" "" \
         chroot "$lab" env -i DISPLAY="$DISPLAY" "$example"
     cmp "$work/example.png" "$source_dir/docs/examples/bisectors.png"
 done
 echo "check_deb: $(basename "$deb") $(stat -c %s "$deb") bytes, debug symbols" \
      "$(stat -c %s "$dbgsym") bytes, $(basename "$dev") $(stat -c %s "$dev") bytes;" \
-     "lintian clean; an example built on the lab machine by find_package and by" \
-     "pkg-config draws docs/examples/bisectors.png"
+     "lintian clean; an example built on the lab machine by find_package, by" \
+     "pkg-config and by pkg-config --static draws docs/examples/bisectors.png;" \
+     "pkg-config geometrija: $flags"

@@ -23,22 +23,27 @@ inline Prava plainBisector(const Tacka& a, const Tacka& b) {
     return n;
 }
 
-inline int plainTest(Tacka P1, Tacka P2, Tacka P3, Tacka* pts, int n) {
+// The circle the test uses: its centre from P1's bisectors, else P2's, else
+// P3's; its radius measured from that vertex.  False when there is none.
+inline bool plainCircle(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka& O, float& r) {
     const Tacka* vertex[3][3] = {{&P1, &P2, &P3}, {&P2, &P3, &P1}, {&P3, &P1, &P2}};
-    Tacka O;
-    const Tacka* from = nullptr;
     for (auto& v : vertex) {
         O = Tacka();
         if (geometrija::intersectLines(plainBisector(*v[0], *v[1]), plainBisector(*v[0], *v[2]),
                                        &O) == 1) {
-            from = v[0];
-            break;
+            r = geometrija::distance(*v[0], O);
+            return true;
         }
     }
-    if (from == nullptr) {
+    return false;
+}
+
+inline int plainTest(Tacka P1, Tacka P2, Tacka P3, Tacka* pts, int n) {
+    Tacka O;
+    float r = 0;
+    if (!plainCircle(P1, P2, P3, O, r)) {
         return 1;
     }
-    const float r = geometrija::distance(*from, O);
     for (int t = 0; t < n; ++t) {
         if ((pts[t].x == P1.x && pts[t].y == P1.y) || (pts[t].x == P2.x && pts[t].y == P2.y) ||
             (pts[t].x == P3.x && pts[t].y == P3.y)) {
@@ -56,7 +61,10 @@ inline int plainTest(Tacka P1, Tacka P2, Tacka P3, Tacka* pts, int n) {
     return 0;
 }
 
-inline std::vector<Duz> plainTriangulation(Tacka* pts, int n) {
+// The sides of every accepted triangle, and into `circles`, when given, the
+// circle each was accepted with.
+inline std::vector<Duz> plainTriangulation(Tacka* pts, int n,
+                                           std::vector<geometrija::Krug>* circles = nullptr) {
     std::vector<Duz> sides;
     for (int i = 0; i < n; ++i) {
         for (int j = 1; j < n; ++j) {
@@ -68,6 +76,11 @@ inline std::vector<Duz> plainTriangulation(Tacka* pts, int n) {
                     sides.push_back(Duz(pts[i], pts[j]));
                     sides.push_back(Duz(pts[j], pts[k]));
                     sides.push_back(Duz(pts[i], pts[k]));
+                    if (circles != nullptr) {
+                        geometrija::Krug c{};
+                        plainCircle(pts[i], pts[j], pts[k], c.center, c.radius);
+                        circles->push_back(c);
+                    }
                 }
             }
         }
