@@ -121,6 +121,11 @@ source_files() {  # PATTERN...
         -type f -print | sed 's|^\./||' | LC_ALL=C sort
 }
 
+# The project's version, as CMakeLists.txt's project() gives it.
+project_version() {
+    sed -n 's/^project(geometrija VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt
+}
+
 # The time the files are dated with in a package: SOURCE_DATE_EPOCH, else the
 # last commit's, else (outside a checkout) the newest source file's.
 source_date() {

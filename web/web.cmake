@@ -2,9 +2,15 @@
 # with its JavaScript and WebAssembly inside (SINGLE_FILE), so that it works
 # opened straight from disk as from any web server; the fixed-file programs
 # carry their data file, and Kalvera reads what is typed in the page.
+# Each page's script names its program first thing, so that a copy of the
+# page under any name is still that program's, and the folder it runs in,
+# where the fixed-file programs' data and the files a user chooses are.
+set(GEOMETRIJA_WEB_HOME /radni)
 foreach(prog ${GEOMETRIJA_PROGRAM_NAMES})
   set_target_properties(${prog} PROPERTIES SUFFIX .html)
-  target_link_options(${prog} PRIVATE
+  set(name_js ${CMAKE_BINARY_DIR}/web/${prog}.js)
+  file(WRITE ${name_js} "geometrijaPage('${prog}', '${GEOMETRIJA_WEB_HOME}');\n")
+  target_link_options(${prog} PRIVATE "SHELL:--pre-js ${name_js}"
     -sSINGLE_FILE=1 -sMINIFY_HTML=0 -sFORCE_FILESYSTEM=1
     -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_RUNTIME_METHODS=FS -g0
     --shell-file ${PROJECT_SOURCE_DIR}/web/page.html)
@@ -12,7 +18,7 @@ foreach(prog ${GEOMETRIJA_PROGRAM_NAMES})
 endforeach()
 foreach(prog tovrin1 srce viroda)
   target_link_options(${prog} PRIVATE
-    "SHELL:--embed-file ${PROJECT_SOURCE_DIR}/data/${prog}.txt@/${prog}.txt")
+    "SHELL:--embed-file ${PROJECT_SOURCE_DIR}/data/${prog}.txt@${GEOMETRIJA_WEB_HOME}/${prog}.txt")
 endforeach()
 target_link_options(Kalvera PRIVATE -sASYNCIFY=1
   "-sASYNCIFY_IMPORTS=['wasi_snapshot_preview1.fd_read']"

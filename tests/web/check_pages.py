@@ -9,7 +9,14 @@ through ANGLE), against the Linux programs:
     standard error and status as the Linux Kalvera given the same input, and
     the same picture within 10 pixels;
   - every page opened from file:// and from a server on 127.0.0.1, with no
-    error in the browser's console.
+    error in the browser's console;
+  - as people meet them (from file://): without WebGL the program's one line
+    where the picture would be; a renamed copy of Kalvera's page; on a
+    1366 x 768 laptop the question and the focused field in view; on a
+    390 x 844 phone (pixel ratio 3) a canvas of the shown size's device
+    pixels with every side drawn; a 1 MB paste and 1000 wrong answers; chosen
+    files named dev and tmp; a folder dropped; the field closed after the
+    picture.
 
   check_pages.py PAGES_DIR LINUX_BIN_DIR SHOTS_DIR
 SHOTS_DIR holds the Linux windows: NAME.png for tovrin1, srce and viroda,
@@ -43,15 +50,15 @@ def fail(message):
     sys.exit("check_pages: " + message)
 
 
-def browser(profile):
+def browser(profile, extra=()):
     options = Options()
     options.binary_location = "/usr/bin/chromium"
     # WebGL on Mesa's llvmpipe through ANGLE's OpenGL ES over EGL.
     for flag in ("--headless=new", "--no-sandbox", "--use-gl=angle", "--use-angle=gl-egl",
                  "--ignore-gpu-blocklist",
                  "--disable-quic", "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync", "--window-size=1280,1000",
-                 "--allow-file-access-from-files", "--user-data-dir=" + profile):
+                 "--disable-component-update", "--disable-sync", "--window-size=1500,1000",
+                 "--allow-file-access-from-files", "--user-data-dir=" + profile) + tuple(extra):
         options.add_argument(flag)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
@@ -85,7 +92,9 @@ def differing(a, b):
 
 
 def errors(driver):
-    return [e for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+    """What the browser's console says beyond the program's own output: in
+    normal use, nothing (no error, and no warning of the toolchain)."""
+    return [e for e in driver.get_log("browser") if e["level"] in ("SEVERE", "WARNING")]
 
 
 def native(stdin, cwd):
@@ -107,8 +116,10 @@ def type_lines(driver, lines, end=False):
     for line in lines:
         field.send_keys(line + Keys.ENTER)
     if end:
-        webdriver.ActionChains(driver).key_down(Keys.CONTROL).send_keys_to_element(
-            field, "d").key_up(Keys.CONTROL).perform()
+        # Ctrl-D as the field's own key event (a key chord sent through the
+        # driver was seen lost under load).
+        later(driver, "document.getElementById('line').dispatchEvent(new KeyboardEvent('keydown',"
+                      " {key: 'd', ctrlKey: true}));")
 
 
 def page_output(driver, running, timeout=15):
@@ -165,6 +176,181 @@ def check(base, driver, report):
         fail("errors in the browser's console: %r" % found)
 
 
+def screen(driver, width, height, ratio=1, mobile=False):
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": mobile})
+
+
+def later(driver, script):
+    """Runs script in the page's next task: a program resumed by it may end
+    its stack with emscripten's throw, which is the page's, not the test's."""
+    driver.execute_script("setTimeout(function () { %s }, 0);" % script)
+
+
+def wait_for(driver, script, what, timeout=30):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        value = driver.execute_script("return " + script)
+        if value:
+            return value
+        time.sleep(0.05)
+    fail("%s: never %s" % (driver.current_url, what))
+
+
+def sides_drawn(image):
+    """Whether the 4 x 3 rectangle's four sides and its diagonal show: dark
+    pixels near every sample along each, between the red corners."""
+    w, h = image.size
+    px = image.load()
+    red = [(x, y) for y in range(h) for x in range(w) if px[x, y][0] > 200 and px[x, y][1] < 80]
+    if not red:
+        return False
+    x0, x1 = min(x for x, _ in red), max(x for x, _ in red)
+    y0, y1 = min(y for _, y in red), max(y for _, y in red)
+    def dark_near(x, y):
+        return any(sum(px[min(w - 1, max(0, x + dx)), min(h - 1, max(0, y + dy))]) < 300
+                   for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+    lines = [((x0, y0), (x1, y0)), ((x1, y0), (x1, y1)), ((x1, y1), (x0, y1)),
+             ((x0, y1), (x0, y0)), ((x0, y0), (x1, y1)), ((x0, y1), (x1, y0))]
+    drawn = 0
+    for (ax, ay), (bx, by) in lines:
+        samples = [(round(ax + (bx - ax) * t / 20), round(ay + (by - ay) * t / 20)) for t in range(3, 18)]
+        drawn += all(dark_near(x, y) for x, y in samples)
+    return drawn == 5  # four sides and one of the two diagonals
+
+
+def as_met(report):
+    """The pages as a teacher, a student on a laptop and one on a phone meet
+    them."""
+    rectangle = "setTimeout(function () { window.geometrijaType('u\\n4\\n0 0\\n4 0\\n4 3\\n0 3\\n'); }, 0)"
+    with tempfile.TemporaryDirectory() as profile:
+        driver = browser(profile, ("--disable-webgl",))
+        try:
+            for program in ("Kalvera", "srce"):
+                driver.get("file://" + PAGES + "/" + program + ".html")
+                note = wait_for(driver, "document.getElementById('nowebgl') &&"
+                                " document.getElementById('nowebgl').textContent", "a word on WebGL")
+                out, err, status = page_output(driver, running=False)
+                if out or "WebGL" not in err or status != 1 or not note.startswith(program + ": "):
+                    fail("%s without WebGL: %r, %r, status %r" % (program, out, err, status))
+                found = errors(driver)
+                if found:
+                    fail("%s without WebGL: %r" % (program, found))
+            report.append("without WebGL: " + note)
+        finally:
+            driver.quit()
+    with tempfile.TemporaryDirectory() as profile, tempfile.TemporaryDirectory() as copies:
+        driver = browser(profile)
+        try:
+            # A copy of Kalvera's page under another name is still Kalvera's.
+            copy = os.path.join(copies, "kalvera-kopija.html")
+            with open(os.path.join(PAGES, "Kalvera.html"), "rb") as src, open(copy, "wb") as dst:
+                dst.write(src.read())
+            driver.get("file://" + copy)
+            wait_for(driver, "!document.getElementById('typing').hidden", "a field in the renamed page")
+            later(driver, "window.geometrijaType('u\\n3\\n0 0\\n4 0\\n0 3\\n')")
+            if differing(drawn(driver), Image.open(os.path.join(SHOTS, "Kalvera-typed.png")).convert("RGB")) > LIMIT:
+                fail("the renamed copy of Kalvera's page draws another picture")
+            report.append("kalvera-kopija.html: Kalvera's console and picture")
+
+            # A laptop: the question, the field (with the cursor) and the
+            # file chooser in view without scrolling; the picture beside.
+            screen(driver, 1366, 768)
+            driver.get("file://" + PAGES + "/Kalvera.html")
+            wait_for(driver, "document.getElementById('output').textContent", "a question")
+            view = driver.execute_script("""
+                function inView(id) { var r = document.getElementById(id).getBoundingClientRect();
+                  return r.top >= 0 && r.bottom <= innerHeight && r.left >= 0 && r.right <= innerWidth; }
+                return [inView('output'), inView('line'), inView('chooser'), document.activeElement.id,
+                        inView('canvas')];""")
+            if view != [True, True, True, "line", True]:
+                fail("1366 x 768: question, field, chooser, focus, picture: %r" % view)
+            for program in ("tovrin1", "srce", "viroda"):
+                driver.get("file://" + PAGES + "/" + program + ".html")
+                drawn(driver)
+                if not driver.execute_script("var r = document.getElementById('canvas')"
+                                             ".getBoundingClientRect(); return r.bottom <= innerHeight"
+                                             " && r.right <= innerWidth;"):
+                    fail("1366 x 768: %s's picture is not all in view" % program)
+            report.append("1366 x 768: Kalvera's question, field (focused) and chooser in view;"
+                          " each fixed-file picture whole in view")
+
+            # A phone: the canvas's pixels are its shown size times the pixel
+            # ratio, and every side of the rectangle shows.
+            screen(driver, 390, 844, 3, True)
+            driver.get("file://" + PAGES + "/Kalvera.html")
+            wait_for(driver, "document.getElementById('output').textContent", "a question")
+            driver.execute_script(rectangle)
+            wait_for(driver, "document.getElementById('line').disabled", "the field closed")
+            size = wait_for(driver, """(function () {
+                var c = document.getElementById('canvas'), r = c.getBoundingClientRect();
+                return c.width === Math.round((r.width - 2) * 3) && c.height === Math.round((r.height - 2) * 3)
+                    && [c.width, c.height, r.width - 2, r.height - 2]; })()""", "a canvas of device pixels")
+            image = drawn(driver)
+            if not sides_drawn(image):
+                image.save(os.path.join(SHOTS, "phone.png"))
+                fail("390 x 844: a side of the rectangle is missing (phone.png)")
+            report.append("390 x 844 at pixel ratio 3: canvas %d x %d for %.0f x %.0f shown, every side drawn"
+                          % tuple(size))
+            screen(driver, 1500, 1000)
+
+            # After the picture the field is empty and closed.
+            driver.get("file://" + PAGES + "/Kalvera.html")
+            type_lines(driver, ["u", "3", "0 0", "4 0", "0 3"])
+            drawn(driver)
+            if driver.execute_script("var l = document.getElementById('line'); return [l.disabled, l.value];") != [True, ""]:
+                fail("the field stays open after the picture")
+
+            # A 1 MB paste is echoed, and 1000 wrong answers run to the
+            # program's own end, as the Linux program gives them.
+            driver.get("file://" + PAGES + "/Kalvera.html")
+            wait_for(driver, "document.getElementById('output').textContent", "a question")
+            start = time.time()
+            later(driver, "var l = document.getElementById('line'); l.value = '1 '.repeat(524288);"
+                          " l.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter'}));")
+            wait_for(driver, "document.getElementById('output').textContent.length > 1048576", "the paste echoed", 60)
+            paste = time.time() - start
+            driver.get("file://" + PAGES + "/Kalvera.html")
+            wait_for(driver, "document.getElementById('output').textContent", "a question")
+            start = time.time()
+            later(driver, "window.geometrijaType('x\\n'.repeat(1000))")
+            out, err, status = page_output(driver, running=False, timeout=120)
+            wrong = time.time() - start
+            want = native("x\n" * 1000, HERE)
+            if (out, err, status) != want:
+                fail("1000 wrong answers: %r, status %r; the Linux Kalvera: %r" % (err[-200:], status, want[1][-200:]))
+            # A bound far above the times the page needs: a console that
+            # re-reads itself on each byte would take minutes.
+            if paste > 20 or wrong > 20:
+                fail("a 1 MB paste took %.1f s, 1000 wrong answers %.1f s" % (paste, wrong))
+            report.append("a 1 MB paste echoed in %.2f s; 1000 wrong answers to the Linux program's end in %.2f s"
+                          % (paste, wrong))
+
+            # Chosen files named as the system's folders land in the
+            # program's own folder; a folder gives a visible line.
+            with tempfile.TemporaryDirectory() as files:
+                for name in ("dev", "tmp"):
+                    with open(os.path.join(files, name), "w") as f:
+                        f.write("3\n0 0\n4 0\n0 3\n")
+                driver.get("file://" + PAGES + "/Kalvera.html")
+                chooser = driver.find_element(By.ID, "chooser")
+                chooser.send_keys(os.path.join(files, "dev") + "\n" + os.path.join(files, "tmp"))
+                chooser.send_keys(os.path.join(files, "dev"))
+                wait_for(driver, "document.getElementById('chosen').textContent === 'dev, tmp'", "dev, tmp listed once each")
+                later(driver, "window.geometrijaAddFiles([{name: 'mapa', arrayBuffer: function () {"
+                              " return Promise.reject(new DOMException('folder', 'NotFoundError')); }}])")
+                problem = wait_for(driver, "document.getElementById('problems').textContent", "a word on a folder")
+                type_lines(driver, ["f", "tmp"])
+                if differing(drawn(driver), Image.open(os.path.join(SHOTS, "Kalvera-typed.png")).convert("RGB")) > LIMIT:
+                    fail("the chosen file tmp is not drawn")
+            report.append("chosen files dev and tmp read from the program's folder; a folder: " + problem)
+            found = errors(driver)
+            if found:
+                fail("errors in the browser's console: %r" % found)
+        finally:
+            driver.quit()
+
+
 def main():
     global BEIGE
     BEIGE = Image.open(os.path.join(SHOTS, "srce.png")).convert("RGB").getpixel((0, 0))
@@ -184,6 +370,7 @@ def main():
         finally:
             driver.quit()
             server.shutdown()
+    as_met(report)
     print("\n".join(report))
 
 
