@@ -16,11 +16,14 @@ struct Par {
     float y;
 };
 
-// Checks a count as "%d" would read it, and its range 0..99.
+// Checks a count: the whole word a base-10 integer (an optional sign, then
+// digits; anything after them refuses it, where "%d" would stop there), in
+// the range 0..99.
 Result<int> checkCount(const std::string& word);
 
-// Checks a coordinate as "%f" would read it; nan and the infinities (an
-// overflowing literal included) are refused.
+// Checks a coordinate: the whole word a number as "%f" reads one (anything
+// after it refuses it); nan and the infinities (an overflowing literal
+// included) are refused.
 Result<float> checkCoordinate(const std::string& word);
 
 }  // namespace geometrija

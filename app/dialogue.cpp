@@ -20,7 +20,7 @@ const char* const COORDINATES_PROMPT = "Unesi koordinate tacki: \n";
 const char* const FILE_PROMPT = "Unesite ime fajla\n";
 
 // Why no answer came: the end of standard input, its failure, or a word
-// too long (`status` other than WORD).
+// too long (`status` other than Word).
 std::string noAnswer(Scanner::Status status, const std::string& word, const Scanner& scanner) {
     if (status == Scanner::Status::TooLong) {
         return tooLong(word);

@@ -7,12 +7,11 @@
 
 namespace geometrija {
 
-namespace {
-
-// White space as scanf sees it in the C locale.
 bool isSpace(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
+
+namespace {
 
 // Whether cp lies in one of the table's ranges.
 template <std::size_t N>

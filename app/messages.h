@@ -9,6 +9,10 @@
 
 namespace geometrija {
 
+// White space as scanf sees it in the C locale: the point file's and the
+// dialogue's separators, and what a message trims from a name's ends.
+bool isSpace(int c);
+
 // Text from the input as it goes into a message: printable ASCII and visible
 // UTF-8 letters as they are; control bytes, invalid UTF-8, characters that
 // show as nothing, spaces other than U+0020, the quote and (but on Windows,

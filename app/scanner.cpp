@@ -12,11 +12,6 @@ namespace geometrija {
 
 namespace {
 
-// White space as scanf sees it in the C locale.
-bool isSpace(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 bool isLineEnd(int c) {
     return c == '\n' || c == '\r';
 }

@@ -34,7 +34,7 @@ public:
     enum class Mark {
         None,   // none: read as it is
         Utf8,   // EF BB BF, now skipped
-        Utf16,  // FF FE, FE FF, or a digit or space beside a zero byte: UTF-16
+        Utf16,  // FF FE, FE FF, or a digit, white space or '-' beside a zero byte
         Utf32,  // FF FE 00 00 or 00 00 FE FF: UTF-32
     };
 
@@ -51,7 +51,7 @@ public:
 
     // Skips white space and line ends, then reads the rest of that line (up
     // to CR, LF or the end) without the white space at its end: a name that
-    // may hold spaces.  Refused as TOO_LONG at its (MAX_WORD + 1)-th byte.
+    // may hold spaces.  Refused as TooLong at its (MAX_WORD + 1)-th byte.
     Status nextLine(std::string& text, std::int64_t& line);
 
     // Reads one character, white space included; EOF at the end or on failure.

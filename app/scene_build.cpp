@@ -24,7 +24,7 @@ void buildScene(Par* a, int n, Tacka* A) {
     for (int i = 0; i < n; ++i) {
         A[i].x = a[i].x;
         A[i].y = a[i].y;
-        addPoint(A[i], COLOR_RED);
+        addPoint(A[i], COLOR_INPUT_POINT);
     }
     triangulate(A, n);
 }

@@ -4,15 +4,25 @@
 
 using namespace geometrija;
 
+// This picture's own colours: the circle and its centre, apart from the
+// bisectors' midpoints and lines, which addBisector colours.
+constexpr int CIRCLE = COLOR_GREEN;
+constexpr int CENTRE = COLOR_RED;
+constexpr int CORNER = COLOR_BLACK;
+static_assert(CENTRE != COLOR_MIDPOINT && CORNER != COLOR_MIDPOINT,
+              "the centre and the corners must show apart from the midpoints");
+static_assert(CIRCLE != COLOR_NORMAL_LINE, "the circle must show apart from the bisectors");
+
 int main(int argc, char** argv) {
     const Tacka A(1, 1);
     const Tacka B(9, 2);
     const Tacka C(4, 8);
-    addSegment(Duz(A, B), COLOR_BLACK);
-    addSegment(Duz(B, C), COLOR_BLACK);
-    addSegment(Duz(C, A), COLOR_BLACK);
+    addSegment(Duz(A, B), COLOR_TRIANGLE_SIDE);
+    addSegment(Duz(B, C), COLOR_TRIANGLE_SIDE);
+    addSegment(Duz(C, A), COLOR_TRIANGLE_SIDE);
 
-    // Each bisector adds its side's midpoint (blue) and itself (purple).
+    // Each bisector adds its side's midpoint (COLOR_MIDPOINT) and itself
+    // (COLOR_NORMAL_LINE).
     Prava ab;
     Prava bc;
     Prava ca;
@@ -26,11 +36,11 @@ int main(int argc, char** argv) {
         Krug k;
         k.center = O;
         k.radius = distance(O, A);
-        addCircle(k, COLOR_GREEN);
-        addPoint(O, COLOR_RED);
+        addCircle(k, CIRCLE);
+        addPoint(O, CENTRE);
     }
     for (const Tacka& corner : {A, B, C}) {
-        addPoint(corner, COLOR_BLACK);
+        addPoint(corner, CORNER);
     }
     startGraphics(argc, argv);
     return 0;

@@ -8,6 +8,10 @@
 
 using namespace geometrija;
 
+// The circles' own colour, apart from the sides'.
+constexpr int CIRCLE = COLOR_CYAN;
+static_assert(CIRCLE != COLOR_TRIANGLE_SIDE, "the circles must show apart from the sides");
+
 int main(int argc, char** argv) {
     const char* name = argc > 1 ? argv[1] : "tacke.txt";
     std::FILE* f = std::fopen(name, "r");
@@ -22,7 +26,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "circumcircles: %s: %d pairs expected\n", name, n);
             return 1;
         }
-        addPoint(A[i], COLOR_RED);
+        addPoint(A[i], COLOR_INPUT_POINT);
     }
     std::fclose(f);
 
@@ -37,7 +41,7 @@ int main(int argc, char** argv) {
         }
     });
     for (const Krug& c : empty) {
-        addCircle(c, COLOR_CYAN);
+        addCircle(c, CIRCLE);
     }
     std::printf("%d triangles, %d circles\n", static_cast<int>(segments.size() / 3),
                 static_cast<int>(empty.size()));

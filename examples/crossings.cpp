@@ -1,7 +1,12 @@
-// Every crossing of a set of segments, marked as a red point.
+// Every crossing of a set of segments, marked as a point.
 #include <geometrija/geometrija.h>
 
 using namespace geometrija;
+
+// The crossings' colour, apart from the segments'.
+constexpr int CROSSING = COLOR_RED;
+constexpr int SEGMENT = COLOR_BLACK;
+static_assert(CROSSING != SEGMENT, "the crossings must show apart from the segments");
 
 int main(int argc, char** argv) {
     const Duz s[] = {
@@ -11,14 +16,14 @@ int main(int argc, char** argv) {
     };
     const int n = sizeof s / sizeof s[0];
     for (int i = 0; i < n; ++i) {
-        addSegment(s[i], COLOR_BLACK);
+        addSegment(s[i], SEGMENT);
     }
     for (int i = 0; i < n; ++i) {
         for (int j = i + 1; j < n; ++j) {
             // 1: one common point, written to x; 0: none; 2: they overlap.
             Tacka x;
             if (intersectSegments(s[i], s[j], &x) == 1) {
-                addPoint(x, COLOR_RED);
+                addPoint(x, CROSSING);
             }
         }
     }

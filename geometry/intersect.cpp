@@ -78,7 +78,7 @@ void addNormal(Tacka point, Prava reference, Prava* result) {
     const Tacka dir = quarterTurn(reference.dir);
     result->dir.x = dir.x;  // the direction's own colour stays
     result->dir.y = dir.y;
-    addLine(*result, COLOR_PURPLE);
+    addLine(*result, COLOR_NORMAL_LINE);
 }
 
 void addBisector(Tacka a, Tacka b, Prava* result) {
@@ -86,7 +86,7 @@ void addBisector(Tacka a, Tacka b, Prava* result) {
     // The midpoint and the normal to the line through a and b: the same
     // roundings as bisector(a, b).
     const Tacka Cn = midpoint(a, b);
-    addPoint(Cn, COLOR_BLUE);
+    addPoint(Cn, COLOR_MIDPOINT);
     const Prava Pn(a, difference(b, a));
     addNormal(Cn, Pn, result);
 }

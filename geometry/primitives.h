@@ -20,6 +20,17 @@ constexpr int COLOR_COUNT = 10;
 // Colour code that every constructor gives.
 constexpr int DEFAULT_COLOR = COLOR_BLACK;
 
+// The colours by what they show, in the programs' picture and the library's
+// constructions: change a role's colour here alone.
+constexpr int COLOR_INPUT_POINT = COLOR_RED;      // the points read or typed
+constexpr int COLOR_TRIANGLE_SIDE = COLOR_BLACK;  // a side of an accepted triangle
+constexpr int COLOR_MIDPOINT = COLOR_BLUE;        // a bisector's midpoint (addBisector)
+constexpr int COLOR_NORMAL_LINE = COLOR_PURPLE;   // a normal or bisector (addNormal, addBisector)
+// What must stay apart to be told apart in one picture.
+static_assert(COLOR_INPUT_POINT != COLOR_MIDPOINT, "points and midpoints must differ in colour");
+static_assert(COLOR_TRIANGLE_SIDE != COLOR_NORMAL_LINE,
+              "triangle sides and bisectors must differ in colour");
+
 // A point of the plane; also serves as a 2-D vector.
 struct Tacka {
     float x;

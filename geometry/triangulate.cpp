@@ -159,9 +159,9 @@ void triangulate(Tacka* pts, int n, const std::function<void(int i, int j, int k
                     const Duz d1(pts[i], pts[j]);
                     const Duz d2(pts[j], pts[k]);
                     const Duz d3(pts[i], pts[k]);
-                    addSegment(d1, COLOR_BLACK);
-                    addSegment(d2, COLOR_BLACK);
-                    addSegment(d3, COLOR_BLACK);
+                    addSegment(d1, COLOR_TRIANGLE_SIDE);
+                    addSegment(d2, COLOR_TRIANGLE_SIDE);
+                    addSegment(d3, COLOR_TRIANGLE_SIDE);
                     if (accepted) {
                         accepted(i, j, k);
                     }

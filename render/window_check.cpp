@@ -65,8 +65,9 @@ const char* const CANNOT = "prozor ne moze da se otvori (";
 
 #ifndef __EMSCRIPTEN__
 
-// The lines said when the window's creation fails, composed beforehand: a
-// signal handler may only write them.
+// The lines said when the window's creation fails, composed before it: the
+// error callbacks that say them run inside GLUT or Xlib and end the program
+// there, so they only write a line made earlier.
 struct Lines {
     std::string display, visual, context;
 };

@@ -141,10 +141,11 @@ TEST(IntersectSegments, CrossingAndTouching) {
 TEST(IntersectSegments, CollinearSegmentsAreComparedByTheirExtents) {
     expectSegments(seg(0, 0, 2, 0), seg(1, 0, 3, 0), {2, 0, 0});
     expectSegments(seg(0, 0, 1, 0), seg(2, 0, 3, 0), {0, 0, 0});
-    expectSegments(seg(0, 0, 4, 0), seg(1, 0, 2, 0), {2, 0, 0});  // containing
-    expectSegments(seg(1, 0, 2, 0), seg(0, 0, 4, 0), {2, 0, 0});  // contained
-    expectSegments(seg(2, 0, 0, 0), seg(3, 0, 1, 0), {2, 0, 0});  // reversed ends
-    expectSegments(seg(3, 0, 4, 0), seg(0, 0, 1, 0), {0, 0, 0});  // second wholly before
+    expectSegments(seg(0, 0, 4, 0), seg(1, 0, 2, 0), {2, 0, 0});   // containing
+    expectSegments(seg(1, 0, 2, 0), seg(0, 0, 4, 0), {2, 0, 0});   // contained
+    expectSegments(seg(2, 0, 0, 0), seg(3, 0, 1, 0), {2, 0, 0});   // reversed ends
+    expectSegments(seg(2, 0, 0, 0), seg(-2, 0, 1, 0), {2, 0, 0});  // first reversed, overlapping
+    expectSegments(seg(3, 0, 4, 0), seg(0, 0, 1, 0), {0, 0, 0});   // second wholly before
 }
 
 TEST(IntersectSegments, SharedEndpointsAreAsymmetric) {

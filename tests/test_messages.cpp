@@ -25,8 +25,10 @@ TEST(Messages, SerbianNumberAgreementAndVisibleLetters) {
         EXPECT_EQ(pairs(n), "parova") << n;
     }
 
-    // Letters show as themselves, a letter counting as one of the 40.
+    // Letters show as themselves, a letter counting as one of the 40; so
+    // does a four-byte one (U+1F600, lead byte 0xf0).
     EXPECT_EQ(escaped("\xc5\xa1\xc4\x91\xc5\xbe.txt"), "\xc5\xa1\xc4\x91\xc5\xbe.txt");
+    EXPECT_EQ(escaped("x\xf0\x9f\x98\x80"), "x\xf0\x9f\x98\x80");
     std::string c45;
     std::string c40;
     for (int i = 0; i < 45; ++i) (i < 40 ? c40 : c45) += "\xc4\x8d";

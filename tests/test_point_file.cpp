@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/checks.h"
 #include "app/messages.h"
 #include "app/point_file.h"
 #include "support/input_readers.h"
@@ -39,6 +40,12 @@ TEST(PointFile, NumbersAsScanfReadsThem) {
     EXPECT_EQ(r.pairs[1].x, 0.5f);
     EXPECT_EQ(r.pairs[1].y, 8);
     EXPECT_EQ(readText("1\n0.1 0").pairs[0].x, 0.1f);
+    // A library caller's count checked right after an overflowing
+    // coordinate: the range error of the one is not the other's.
+    EXPECT_FALSE(checkCoordinate("1e999").ok());
+    const Result<int> count = checkCount("3");
+    ASSERT_TRUE(count.ok()) << count.error;
+    EXPECT_EQ(*count.value, 3);
 }
 
 TEST(PointFile, ExtraPairsAreReadButNotUsedAndZeroIsEmpty) {
@@ -159,9 +166,11 @@ TEST(EditorFiles, MarksAndAFinalCtrlZAreReadAsEditorsMeanThem) {
     // UTF-16 saved without a mark: a digit or a space beside a zero byte.
     EXPECT_EQ(readText(std::string("3\0\n\0", 4)).error, utf16);
     EXPECT_EQ(readText(std::string("\0 \0003", 4)).error, utf16);
-    EXPECT_EQ(readText(std::string("\xff\xfe\0\0003\0\0\0", 8)).error,
-              "t.txt:1: fajl je sacuvan kao UTF-32; sacuvajte ga kao obican tekst (UTF-8 ili "
-              "ASCII)");
+    // UTF-32 in either byte order, by its mark.
+    const std::string utf32 =
+        "t.txt:1: fajl je sacuvan kao UTF-32; sacuvajte ga kao obican tekst (UTF-8 ili ASCII)";
+    EXPECT_EQ(readText(std::string("\xff\xfe\0\0003\0\0\0", 8)).error, utf32);
+    EXPECT_EQ(readText(std::string("\0\0\xfe\xff\0\0\0003", 8)).error, utf32);
     EXPECT_EQ(readText(std::string("3\0", 2)).error, utf16);
     // Bytes that only start like a mark are read as they are.
     EXPECT_EQ(readText("\xef\xbb"

@@ -121,7 +121,8 @@ void expectDots(const Image& im, const Framing& f,
                 const std::vector<std::pair<float, float>>& pts) {
     ASSERT_FALSE(im.empty());
     for (const auto& p : pts) {
-        EXPECT_TRUE(support::redDotAt(im, f, p.first, p.second)) << p.first << "," << p.second;
+        EXPECT_TRUE(support::dotAt(im, f, p.first, p.second, geometrija::COLOR_INPUT_POINT))
+            << p.first << "," << p.second;
     }
 }
 
@@ -349,6 +350,10 @@ TEST_F(ProgramTest, TheWindowCheckReadsTheArgumentsAndTheDisplayAsGlutWill) {
         {{"-display", ":987", "-display", d}, ":987", ""},
         {{"-display", ""}, d, ""},
         {{"-indirect"}, d, refusedContext},
+        // Xvfb's contexts are direct: asked for, one is found.
+        {{"-direct"}, d, ""},
+        // An empty DISPLAY is no display's name.
+        {{}, "", cannot + "nije zadat X ekran: promenljiva DISPLAY je prazna)"},
         // The name is input: escaped and cut.
         {{},
          "\x1b]0;x\x07" + std::string(300, 'd'),
@@ -378,6 +383,34 @@ TEST_F(ProgramTest, TheWindowCheckReadsTheArgumentsAndTheDisplayAsGlutWill) {
         p.write("");
         expectRefused(p, "srce: " + c.refusal);
     }
+}
+
+TEST_F(ProgramTest, TheTenSecondsADisplayMayTakeBoundTheWindowCheckAlone) {
+    // A display that answers: a window open longer than ten seconds stays,
+    // and a dialogue answered after them goes on to its window.
+    TempDir dir;
+    dir.write("srce.txt", "1\n1 1\n");
+    Process srce(program("srce"), {}, dir.path());
+    srce.write("");
+    Process kalvera(program("Kalvera"), {}, dir.path());
+    ASSERT_NE(x.waitFor(TITLE, 15000), 0u) << srce.err();
+    std::this_thread::sleep_for(std::chrono::seconds(11));
+    EXPECT_TRUE(srce.running()) << srce.err();
+    EXPECT_TRUE(kalvera.running()) << kalvera.err();
+    kalvera.write("u\n1\n1 1\n");
+    for (int i = 0; i < 150 && x.count(TITLE) < 2; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_EQ(x.count(TITLE), 2) << kalvera.err();
+    for (int i = 0; i < 2; ++i) {
+        const Window w = x.waitFor(TITLE, 5000);
+        if (w != 0) {
+            x.close(w);
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        }
+    }
+    EXPECT_EQ(srce.wait(15000), 0) << srce.err();
+    EXPECT_EQ(kalvera.wait(15000), 0) << kalvera.err();
 }
 
 TEST_F(ProgramTest, ADisplayThatNeverAnswersIsNamedWithinTenSeconds) {

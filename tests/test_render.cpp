@@ -91,7 +91,7 @@ TEST_F(RenderTest, PointsAreRedDotsWhereTheCameraRulePutsThem) {
     EXPECT_TRUE(support::isBeige(im.at(0, 0)));
     EXPECT_TRUE(support::isBeige(im.at(1023, 699)));
     for (const auto& p : pts) {
-        EXPECT_TRUE(support::redDotAt(im, f, p[0], p[1])) << p[0] << "," << p[1];
+        EXPECT_TRUE(support::dotAt(im, f, p[0], p[1], COLOR_RED)) << p[0] << "," << p[1];
     }
     EXPECT_EQ(support::countColour(im, 255, 0, 0), 5 * 16);
     // Nothing but the background and the dots.
@@ -106,9 +106,9 @@ TEST_F(RenderTest, SegmentsAreBlackWithTheirEndDotsCoveredByThePoints) {
     addPoint(Tacka(0, 3), 0);
     const Image im = draw();
     const Framing f(2, 1.5, 8, 1024, 700);
-    EXPECT_TRUE(support::redDotAt(im, f, 0, 0));
-    EXPECT_TRUE(support::redDotAt(im, f, 4, 0));
-    EXPECT_TRUE(support::redDotAt(im, f, 0, 3));
+    EXPECT_TRUE(support::dotAt(im, f, 0, 0, COLOR_RED));
+    EXPECT_TRUE(support::dotAt(im, f, 4, 0, COLOR_RED));
+    EXPECT_TRUE(support::dotAt(im, f, 0, 3, COLOR_RED));
     // Along the horizontal side, away from the dots, the line is black and
     // one pixel wide.
     const int row0 = static_cast<int>(std::floor(f.row(0)));
@@ -159,8 +159,8 @@ TEST_F(RenderTest, LinesAndCirclesInTheirColours) {
     EXPECT_TRUE(support::isBeige(im.at(static_cast<int>(f.column(5)), static_cast<int>(f.row(6)))));
     EXPECT_TRUE(
         support::isBeige(im.at(static_cast<int>(f.column(9)), static_cast<int>(f.row(8.5)))));
-    EXPECT_TRUE(support::redDotAt(im, f, 0, 0));
-    EXPECT_TRUE(support::redDotAt(im, f, 10, 10));
+    EXPECT_TRUE(support::dotAt(im, f, 0, 0, COLOR_RED));
+    EXPECT_TRUE(support::dotAt(im, f, 10, 10, COLOR_RED));
 }
 
 TEST_F(RenderTest, ATallerOrWiderWindowKeepsThePictureUndistorted) {
@@ -172,7 +172,7 @@ TEST_F(RenderTest, ATallerOrWiderWindowKeepsThePictureUndistorted) {
         const Image im = draw(size.first, size.second);
         const Framing f(4, 4, 16, size.first, size.second);
         for (const auto& p : pts) {
-            EXPECT_TRUE(support::redDotAt(im, f, p[0], p[1]))
+            EXPECT_TRUE(support::dotAt(im, f, p[0], p[1], COLOR_RED))
                 << size.first << "x" << size.second << " " << p[0] << "," << p[1];
         }
         // The square stays a square: as many pixels per unit across as up.
@@ -242,8 +242,8 @@ TEST_F(RenderTest, ABisectorShowsAsAPurpleLineThroughABlueMidpoint) {
     }
     // Off the line, on the segment between the two points: background.
     EXPECT_TRUE(support::isBeige(im.at(static_cast<int>(f.column(2)), static_cast<int>(f.row(1)))));
-    EXPECT_TRUE(support::redDotAt(im, f, 0, 0));
-    EXPECT_TRUE(support::redDotAt(im, f, 8, 4));
+    EXPECT_TRUE(support::dotAt(im, f, 0, 0, COLOR_RED));
+    EXPECT_TRUE(support::dotAt(im, f, 8, 4, COLOR_RED));
 }
 
 TEST_F(RenderTest, ASceneBetweenOneHundredAndOneThousandAwayShows) {
@@ -253,8 +253,8 @@ TEST_F(RenderTest, ASceneBetweenOneHundredAndOneThousandAwayShows) {
     addPoint(Tacka(450, 10), COLOR_RED);
     const Image im = draw();
     const Framing f(225, 5, 900, WINDOW_WIDTH, WINDOW_HEIGHT);
-    EXPECT_TRUE(support::redDotAt(im, f, 0, 0));
-    EXPECT_TRUE(support::redDotAt(im, f, 450, 10));
+    EXPECT_TRUE(support::dotAt(im, f, 0, 0, COLOR_RED));
+    EXPECT_TRUE(support::dotAt(im, f, 450, 10, COLOR_RED));
 }
 
 TEST_F(RenderTest, ALoneSegmentShowsItsEndDotsAndACircleAllItsVertices) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "geometry/primitives.h"
 #include "render/window.h"
 #include "support/xwindow.h"
 
@@ -75,15 +76,22 @@ inline int countAround(const Image& im, int col, int row, int half, int r, int g
     return n;
 }
 
-// True when the picture shows a 4 x 4 red dot on the pixel that holds the
-// plane point (x, y), and nothing else red right around it.
-inline bool redDotAt(const Image& im, const Framing& f, double x, double y) {
+// True when the picture shows a 4 x 4 dot of the colour `code` on the pixel
+// that holds the plane point (x, y), and nothing else of it right around.
+inline bool dotAt(const Image& im, const Framing& f, double x, double y, int code) {
+    geometrija::Rgb c{};
+    if (!geometrija::lookupColor(code, c)) {
+        return false;
+    }
+    const int r = static_cast<int>(std::lround(c.r * 255));
+    const int g = static_cast<int>(std::lround(c.g * 255));
+    const int b = static_cast<int>(std::lround(c.b * 255));
     const int col = static_cast<int>(std::floor(f.column(x)));
     const int row = static_cast<int>(std::floor(f.row(y)));
     if (col < 0 || row < 0 || col >= im.width || row >= im.height) {
         return false;
     }
-    return isRed(im.at(col, row)) && countAround(im, col, row, 4, 255, 0, 0) == 16;
+    return near(im.at(col, row), r, g, b) && countAround(im, col, row, 4, r, g, b) == 16;
 }
 
 }  // namespace support
