@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/messages.h"
+#include "text/messages.h"
 
 namespace geometrija {
 

@@ -5,8 +5,8 @@
 #include <istream>
 #include <ostream>
 
-#include "app/messages.h"
 #include "app/scanner.h"
+#include "text/messages.h"
 
 namespace geometrija {
 

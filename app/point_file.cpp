@@ -9,9 +9,9 @@
 #include <istream>
 #include <iterator>
 
-#include "app/messages.h"
 #include "app/platform.h"
 #include "app/scanner.h"
+#include "text/messages.h"
 
 namespace geometrija {
 

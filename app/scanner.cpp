@@ -6,7 +6,7 @@
 #include <istream>
 #include <iterator>
 
-#include "app/messages.h"
+#include "text/messages.h"
 
 namespace geometrija {
 

@@ -1,7 +1,9 @@
 // The inline arithmetic of the intersections, for the library's own code
 // only (the triangulation's inner loop): every expression is evaluated in
 // double from float operands and rounded to float where it is stored.  Not
-// installed: a caller's flags must not reach it.
+// installed: a caller's flags must not reach it.  All of it is in `detail`,
+// and calls within it are qualified, so that a public function of the same
+// name (found by argument-dependent lookup) can never make one ambiguous.
 #pragma once
 
 #include <cmath>
@@ -9,6 +11,7 @@
 #include "geometry/intersect.h"
 
 namespace geometrija {
+namespace detail {
 
 // The sum of squares of distance(a, b) before its first rounding:
 // (b.x - a.x)^2 + (b.y - a.y)^2 in double from the float coordinates.  The
@@ -27,7 +30,6 @@ inline double squaredDistance(const Tacka& a, const Tacka& b) {
 Prava bisector(Tacka a, Tacka b);
 
 // The arithmetic shared by the intersection routines.
-namespace detail {
 
 // x*x + y*y formed in double and rounded to float: Tacka::squaredLength.
 inline float squaredLength(const Tacka& v) {
@@ -37,7 +39,7 @@ inline float squaredLength(const Tacka& v) {
 // distance(a, b): the sum of squares rounded to float, its square root
 // formed in double and rounded to float.
 inline float distanceOf(const Tacka& a, const Tacka& b) {
-    const float squared = static_cast<float>(squaredDistance(a, b));
+    const float squared = static_cast<float>(detail::squaredDistance(a, b));
     return static_cast<float>(std::sqrt(static_cast<double>(squared)));
 }
 
@@ -80,8 +82,6 @@ inline Tacka quarterTurn(const Tacka& v) {
     return Tacka(-v.y, v.x);
 }
 
-}  // namespace detail
-
 inline Prava bisector(Tacka a, Tacka b) {
     return Prava(detail::midpoint(a, b), detail::quarterTurn(detail::difference(b, a)));
 }
@@ -106,4 +106,5 @@ inline int linesMeet(Prava first, Prava second, Tacka* result) {
     return INFINITELY_MANY;
 }
 
+}  // namespace detail
 }  // namespace geometrija

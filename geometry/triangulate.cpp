@@ -33,7 +33,8 @@ bool circumcentre(const Tacka& P1, const Tacka& P2, const Tacka& P3, Tacka& O, T
     const Tacka* const orders[3][3] = {{&P1, &P2, &P3}, {&P2, &P3, &P1}, {&P3, &P1, &P2}};
     for (const auto& v : orders) {
         O = Tacka();
-        const int found = linesMeet(bisector(*v[0], *v[1]), bisector(*v[0], *v[2]), &O);
+        const int found =
+            detail::linesMeet(detail::bisector(*v[0], *v[1]), detail::bisector(*v[0], *v[2]), &O);
         if (first != nullptr && v[0] == &P1) {
             *first = found;
         }
@@ -67,7 +68,7 @@ bool sameXY(const Tacka& a, const Tacka& b) {
 // open and every point takes the exact comparisons, as a NaN dd does too.
 bool anyInside(const Tacka& P1, const Tacka& P2, const Tacka& P3, const Tacka& O, const Tacka& from,
                Tacka* pts, int n) {
-    const double s = static_cast<float>(squaredDistance(from, O));
+    const double s = static_cast<float>(detail::squaredDistance(from, O));
     double inside = -1;
     double outside = HUGE_VAL;
     if (s >= 1e-30 && s <= 1e30) {
@@ -77,7 +78,7 @@ bool anyInside(const Tacka& P1, const Tacka& P2, const Tacka& P3, const Tacka& O
     float r = NAN;  // distance(from, O), formed when a point first needs it
     for (int t = 0; t < n; ++t) {
         Tacka& p = pts[t];
-        const double dd = squaredDistance(p, O);
+        const double dd = detail::squaredDistance(p, O);
         if (dd > outside) {
             continue;  // surely outside, as a vertex would be passed over
         }

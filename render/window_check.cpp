@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/messages.h"
+#include "text/messages.h"
 
 #if defined(_WIN32)
 #include <stdlib.h>

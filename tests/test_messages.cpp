@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "app/messages.h"
 #include "support/input_readers.h"
+#include "text/messages.h"
 
 using namespace geometrija;
 using namespace support;

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "app/checks.h"
-#include "app/messages.h"
 #include "app/point_file.h"
 #include "support/input_readers.h"
 #include "support/temp_dir.h"
+#include "text/messages.h"
 
 using namespace geometrija;
 using namespace support;

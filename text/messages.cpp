@@ -1,9 +1,9 @@
-#include "app/messages.h"
+#include "text/messages.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "app/unicode_tables.h"
+#include "text/unicode_tables.h"
 
 namespace geometrija {
 
