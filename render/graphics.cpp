@@ -1,11 +1,5 @@
 #include "render/graphics.h"
 
-// The browser build has GLUT's classic header, not freeglut's.
-#ifdef __EMSCRIPTEN__
-#include <GL/glut.h>
-#else
-#include <GL/freeglut.h>
-#endif
 #include <GL/glu.h>
 
 #include <cstdio>
@@ -13,6 +7,7 @@
 #include <string>
 
 #include "render/camera.h"
+#include "render/glut.h"
 #include "render/window.h"
 #include "render/window_check.h"
 #include "scene/scene.h"

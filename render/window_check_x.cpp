@@ -1,138 +1,25 @@
-#include "render/window_check.h"
-
-#ifdef __EMSCRIPTEN__
-#include <GL/glut.h>
-#else
-#include <GL/freeglut.h>
-#endif
-
-#include <cstdarg>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
-#include "text/messages.h"
-
-#if defined(_WIN32)
-#include <stdlib.h>
-#elif !defined(__EMSCRIPTEN__)
+// The window check on an X display: the display opens and answers within
+// DISPLAY_TIMEOUT_S, has GLX and, for Kalvera, gives a visual and a trial
+// context of the kind GLUT will make; then the guards around the window's
+// creation, which say its failures in the programs' words.
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <unistd.h>
 
-#include "render/x_display.h"
-
 #include <csignal>
-#endif
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "render/glut.h"
+#include "render/window_check.h"
+#include "render/window_errors.h"
+#include "render/x_display.h"
+#include "text/messages.h"
 
 namespace geometrija {
 
-GlutArguments glutArguments(int argc, char** argv, const char* environment) {
-    GlutArguments g;
-    g.display = environment != nullptr ? environment : "";
-    std::string given;
-    bool displayGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        const bool display = std::strcmp(argv[i], "-display") == 0;
-        if (display || std::strcmp(argv[i], "-geometry") == 0) {
-            if (++i >= argc) {
-                g.error = std::string("argument ") + argv[i - 1] + " nema vrednost";
-                return g;
-            }
-            if (display) {
-                given = argv[i];
-                displayGiven = true;
-            }
-        } else if (std::strcmp(argv[i], "-direct") == 0) {
-            g.direct = true;
-        } else if (std::strcmp(argv[i], "-indirect") == 0) {
-            g.indirect = true;
-        }
-    }
-    if (g.direct && g.indirect) {
-        g.error = "argumenti -direct i -indirect ne mogu zajedno";
-    }
-    // Xlib takes an empty name as no name: DISPLAY's.
-    if (displayGiven && !given.empty()) {
-        g.display = given;
-    }
-    return g;
-}
-
-namespace {
-
-const char* const CANNOT = "prozor ne moze da se otvori (";
-
-#ifndef __EMSCRIPTEN__
-
-// The lines said when the window's creation fails, composed before it: the
-// error callbacks that say them run inside GLUT or Xlib and end the program
-// there, so they only write a line made earlier.
-struct Lines {
-    std::string display, visual, context;
-};
-Lines lines;
-
-[[noreturn]] void sayAndEnd(const std::string& line) {
-    std::fflush(stdout);
-    std::fputs(line.c_str(), stderr);
-    std::fflush(stderr);
-    std::_Exit(1);
-}
-
-// freeglut's fatal errors (it would print its own text and exit).
-void glutError(const char* format, va_list args) {
-    char text[512];
-    std::vsnprintf(text, sizeof text, format, args);
-    if (std::strstr(text, "isplay") != nullptr) {
-        sayAndEnd(lines.display);
-    }
-    sayAndEnd(std::strstr(text, "isual") != nullptr ? lines.visual : lines.context);
-}
-
-// freeglut's warnings while the window is made are its business, not the
-// student's: nothing is printed.
-void glutWarning(const char*, va_list) {}
-
-#endif
-
-}  // namespace
-
-#if defined(__EMSCRIPTEN__) || defined(_WIN32)
-
-// In a browser the page is the window, and Windows always has a desktop:
-// only the arguments are checked.
-std::string windowUnavailable(const char*, int argc, char** argv, WindowCheck) {
-    const GlutArguments g = glutArguments(argc, argv, nullptr);
-    return g.error.empty() ? std::string() : std::string(CANNOT) + g.error + ")";
-}
-
-#endif
-
-#if defined(__EMSCRIPTEN__)
-
-void guardWindowCreation(const char*, int, char**) {}
-
-void windowCreated() {}
-
-#elif defined(_WIN32)
-
-void guardWindowCreation(const char* program, int argc, char** argv) {
-    // freeglut for Windows takes DISPLAY as a device's name, and warns when
-    // it is none; there is no X display on Windows.
-    _putenv("DISPLAY=");
-    (void)argc;
-    (void)argv;
-    lines.context =
-        std::string(program) + ": " + CANNOT + "OpenGL kontekst ne moze da se napravi)\n";
-    lines.display = lines.visual = lines.context;
-    glutInitErrorFunc(glutError);
-    glutInitWarningFunc(glutWarning);
-}
-
-void windowCreated() {}
-
-#else
+using detail::CANNOT;
 
 namespace {
 
@@ -192,11 +79,11 @@ int countError(Display*, XErrorEvent*) {
 
 // Xlib errors while GLUT makes the window: the display refused what was asked.
 int creationError(Display*, XErrorEvent*) {
-    sayAndEnd(lines.context);
+    detail::sayAndEnd(detail::lines.context);
 }
 
 int connectionLost(Display*) {
-    sayAndEnd(lines.display);
+    detail::sayAndEnd(detail::lines.display);
 }
 
 // The check's connection, kept open until the window exists.
@@ -269,11 +156,11 @@ std::string windowUnavailable(const char* program, int argc, char** argv, Window
 void guardWindowCreation(const char* program, int argc, char** argv) {
     const std::string name = glutArguments(argc, argv, std::getenv("DISPLAY")).display;
     const std::string prefix = std::string(program) + ": ";
-    lines.display = prefix + cannotOpen(name) + "\n";
-    lines.visual = prefix + noVisual(name) + "\n";
-    lines.context = prefix + contextRefused(name) + "\n";
-    glutInitErrorFunc(glutError);
-    glutInitWarningFunc(glutWarning);
+    detail::lines.display = prefix + cannotOpen(name) + "\n";
+    detail::lines.visual = prefix + noVisual(name) + "\n";
+    detail::lines.context = prefix + contextRefused(name) + "\n";
+    glutInitErrorFunc(detail::glutError);
+    glutInitWarningFunc(detail::glutWarning);
     previousError = XSetErrorHandler(creationError);
     previousIoError = XSetIOErrorHandler(connectionLost);
     guarded = true;
@@ -299,7 +186,5 @@ void windowCreated() {
     XSetIOErrorHandler(previousIoError);
     guarded = false;
 }
-
-#endif
 
 }  // namespace geometrija
