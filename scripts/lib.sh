@@ -107,6 +107,27 @@ screenshot_run() {  # XSHOT DIR OUT.png INPUT COMMAND...
     wait "$shot" || return 1
 }
 
+# Each fixed-file program's window drawn by the Linux build's program and by
+# another build's (COMMAND... in front of it: an emulator, wine), with both
+# of Mesa's software rasterisers, into one X server: the pictures must be
+# the same, pixel for pixel.  Kept in SHOTS as PROGRAM-DRIVER-linux.png and
+# PROGRAM-DRIVER-LABEL.png.
+same_pictures() {  # SHOTS LABEL PROGRAM_DIR SUFFIX COMMAND...
+    local shots="$1" label="$2" dir="$3" suffix="$4" program driver
+    shift 4
+    mkdir -p "$shots"
+    for program in tovrin1 srce viroda; do
+        for driver in llvmpipe softpipe; do
+            GALLIUM_DRIVER=$driver screenshot_run build/tools/xshot data \
+                "$shots/$program-$driver-linux.png" "" "$PWD/build/bin/$program"
+            GALLIUM_DRIVER=$driver screenshot_run build/tools/xshot data \
+                "$shots/$program-$driver-$label.png" "" "$@" "$dir/$program$suffix"
+            cmp "$shots/$program-$driver-linux.png" "$shots/$program-$driver-$label.png"
+            echo "$label: $program with $driver draws the Linux picture"
+        done
+    done
+}
+
 # The project's files that match the patterns (as git ls-files takes them):
 # from git in a checkout, else found in the tree, build folders left out, so
 # that the scripts also run in an unpacked source archive.
