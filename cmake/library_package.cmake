@@ -41,7 +41,7 @@ configure_package_config_file(cmake/GeometrijaConfig.cmake.in
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/GeometrijaConfigVersion.cmake
   VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/GeometrijaConfig.cmake
-              ${CMAKE_BINARY_DIR}/GeometrijaConfigVersion.cmake
+              ${CMAKE_BINARY_DIR}/GeometrijaConfigVersion.cmake cmake/GeometrijaWindowDeps.cmake
         DESTINATION ${cmake_dir} COMPONENT dev)
 
 # pkg-config: the prefix is found from the .pc file's own folder, so that a
