@@ -93,8 +93,10 @@ screenshot_run() {  # XSHOT DIR OUT.png INPUT COMMAND...
             wait "$pid" 2>/dev/null || true
             return 1
         fi
-        wait "$pid"
-        return
+        status=0
+        wait "$pid" || status=$?
+        [ "$status" -eq 0 ] || echo "screenshot_run: $* ended with status $status after its window" >&2
+        return "$status"
     fi
     # The program ended first.  With an error it never showed a window (or
     # lost it): the wait for one ends now.  With status 0 it may have ended
@@ -102,9 +104,19 @@ screenshot_run() {  # XSHOT DIR OUT.png INPUT COMMAND...
     if [ "$status" -ne 0 ]; then
         kill "$shot" 2>/dev/null || true
         wait "$shot" 2>/dev/null || true
+        [ -n "${SHOT_QUIET:-}" ] || echo "screenshot_run: $* ended with status $status before its window" >&2
         return "$status"
     fi
     wait "$shot" || return 1
+}
+
+# screenshot_run, and once more when it fails: an X server was seen to refuse
+# a connection opened just after another closed.
+screenshot_retry() {  # as screenshot_run
+    screenshot_run "$@" && return 0
+    echo "screenshot_run: once more: ${*:5}" >&2
+    sleep 1
+    screenshot_run "$@"
 }
 
 # Each fixed-file program's window drawn by the Linux build's program and by
@@ -118,9 +130,9 @@ same_pictures() {  # SHOTS LABEL PROGRAM_DIR SUFFIX COMMAND...
     mkdir -p "$shots"
     for program in tovrin1 srce viroda; do
         for driver in llvmpipe softpipe; do
-            GALLIUM_DRIVER=$driver screenshot_run build/tools/xshot data \
+            GALLIUM_DRIVER=$driver screenshot_retry build/tools/xshot data \
                 "$shots/$program-$driver-linux.png" "" "$PWD/build/bin/$program"
-            GALLIUM_DRIVER=$driver screenshot_run build/tools/xshot data \
+            GALLIUM_DRIVER=$driver screenshot_retry build/tools/xshot data \
                 "$shots/$program-$driver-$label.png" "" "$@" "$dir/$program$suffix"
             cmp "$shots/$program-$driver-linux.png" "$shots/$program-$driver-$label.png"
             echo "$label: $program with $driver draws the Linux picture"
