@@ -1,12 +1,78 @@
 #include "app/checks.h"
 
 #include <cerrno>
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "text/messages.h"
 
+// One float operation below must round to float, not to a wider type.
+static_assert(FLT_EVAL_METHOD == 0, "float arithmetic must be evaluated in float");
+
 namespace geometrija {
+
+namespace {
+
+// The plain decimals people write ("12", "-3.25", ".5", "7.", "0.50"),
+// read without strtof: a significand of at most 2^24 digits' worth with at
+// most ten decimals is an exact float divided by an exact power of ten, and
+// one IEEE division rounds that quotient to nearest, as strtof rounds the
+// decimal itself: the same bits.  False for anything else (exponents, hex,
+// more digits), which strtof reads.  In a browser strtof costs about ten
+// times what it costs here, and a big point file is nothing but such words.
+bool plainDecimal(const std::string& word, float& value) {
+    static const float POWERS[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
+                                   1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    constexpr std::uint64_t MAX_SIGNIFICAND = std::uint64_t{1} << 24;
+    constexpr int MAX_DECIMALS = 10;
+    std::size_t i = 0;
+    const bool negative = !word.empty() && word[0] == '-';
+    if (negative || (!word.empty() && word[0] == '+')) {
+        i = 1;
+    }
+    std::uint64_t significand = 0;
+    int decimals = 0;
+    int zeros = 0;  // zeros after the point not yet known to matter
+    bool digits = false;
+    bool point = false;
+    for (; i < word.size(); ++i) {
+        const char c = word[i];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        digits = true;
+        if (point && c == '0') {
+            ++zeros;
+            continue;
+        }
+        if (decimals + zeros + (point ? 1 : 0) > MAX_DECIMALS) {
+            return false;
+        }
+        for (; zeros > 0; --zeros) {
+            significand *= 10;
+            ++decimals;
+        }
+        significand = significand * 10 + static_cast<unsigned>(c - '0');
+        decimals += point ? 1 : 0;
+        if (significand > MAX_SIGNIFICAND) {
+            return false;
+        }
+    }
+    if (!digits) {
+        return false;
+    }
+    const float magnitude = static_cast<float>(significand) / POWERS[decimals];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+}  // namespace
 
 Result<int> checkCount(const std::string& word) {
     const char* begin = word.c_str();
@@ -28,6 +94,10 @@ Result<int> checkCount(const std::string& word) {
 }
 
 Result<float> checkCoordinate(const std::string& word) {
+    float plain = 0;
+    if (plainDecimal(word, plain)) {
+        return Result<float>{plain, ""};
+    }
     const char* begin = word.c_str();
     char* end = nullptr;
     const float value = std::strtof(begin, &end);

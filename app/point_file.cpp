@@ -54,7 +54,7 @@ Result<int> readPointFile(std::istream& in, const std::string& fileName, Par* a)
     const auto refused = [&](std::int64_t line, const std::string& what) {
         return Result<int>::refused(at(fileName, line, what));
     };
-    Scanner scanner(in);
+    Scanner scanner(in, true);
     const Scanner::Mark mark = scanner.byteOrderMark();
     if (mark == Scanner::Mark::Utf16 || mark == Scanner::Mark::Utf32) {
         const std::string encoding = mark == Scanner::Mark::Utf16 ? "UTF-16" : "UTF-32";

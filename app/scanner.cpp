@@ -21,15 +21,28 @@ bool isLineEnd(int c) {
 // Reads straight from the stream's buffer, which reports a failed read by
 // throwing (the stream would turn that into its bad bit, and into EOF for
 // the caller); errno still holds the read's reason there.
-int Scanner::read(bool consume) {
-    if (pending_.empty()) {
-        return fromStream(consume);
+bool Scanner::fill() {
+    if (failed()) {
+        return false;
     }
-    const int c = static_cast<unsigned char>(pending_[0]);
-    if (consume) {
-        pending_.erase(0, 1);
+    constexpr std::streamsize CHUNK = 1 << 16;
+    try {
+        std::streambuf& buffer = *in_.rdbuf();
+        if (buffer.in_avail() <= 0 && buffer.sgetc() == EOF) {
+            return false;
+        }
+        // What the buffer holds is taken without another read of the file.
+        const std::streamsize held = std::min(buffer.in_avail(), CHUNK);
+        pending_.resize(static_cast<std::size_t>(held));
+        pending_.resize(static_cast<std::size_t>(buffer.sgetn(&pending_[0], held)));
+        next_ = 0;
+        return !pending_.empty();
+    } catch (...) {
+        noteFailure(errno);
+        pending_.clear();
+        next_ = 0;
+        return false;
     }
-    return c;
 }
 
 int Scanner::fromStream(bool consume) {

@@ -38,7 +38,12 @@ public:
         Utf32,  // FF FE 00 00 or 00 00 FE FF: UTF-32
     };
 
-    explicit Scanner(std::istream& in) : in_(in) {}
+    // With `readAhead`, the scanner takes what the stream has buffered in
+    // chunks, past the word it reads: for a stream that nothing else reads
+    // (a point file), whose size may run to hundreds of megabytes.  Without
+    // it, nothing after the current word's next byte is taken from the
+    // stream, which others may go on reading.
+    explicit Scanner(std::istream& in, bool readAhead = false) : in_(in), readAhead_(readAhead) {}
 
     // Looks at the first bytes for a byte-order mark, or for UTF-16 saved
     // without one; skips a UTF-8 mark and leaves everything else to be read.
@@ -74,7 +79,15 @@ private:
     // Skips white space, then reads up to a byte that `ends` (left in the
     // stream) or the end, refusing the text at its (MAX_WORD + 1)-th byte.
     Status readUntil(bool (*ends)(int), std::string& text, std::int64_t& line);
-    int read(bool consume);
+    int read(bool consume) {
+        if (next_ < pending_.size()) {
+            const int c = static_cast<unsigned char>(pending_[next_]);
+            next_ += consume ? 1 : 0;
+            return c;
+        }
+        return readAhead_ && fill() ? read(consume) : fromStream(consume);
+    }
+    bool fill();
     int fromStream(bool consume);
     int get() { return read(true); }
     int peek() { return read(false); }
@@ -82,7 +95,11 @@ private:
     void note(int c);
 
     std::istream& in_;
-    std::string pending_;  // bytes looked at for a mark, read again first
+    bool readAhead_;
+    // Bytes taken from the stream and not yet read: the ones looked at for a
+    // mark, or a chunk read ahead; from next_ on.
+    std::string pending_;
+    std::size_t next_ = 0;
     std::int64_t line_ = 1;
     std::int64_t contentLine_ = 1;
     bool lastWasCr_ = false;

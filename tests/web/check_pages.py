@@ -16,7 +16,8 @@ through ANGLE), against the Linux programs:
     390 x 844 phone (pixel ratio 3) a canvas of the shown size's device
     pixels with every side drawn; a 1 MB paste and 1000 wrong answers; chosen
     files named dev and tmp; a folder dropped; the field closed after the
-    picture.
+    picture; a 100 MB file read within three times the Linux program's time,
+    the page saying so and answering meanwhile.
 
   check_pages.py PAGES_DIR LINUX_BIN_DIR SHOTS_DIR
 SHOTS_DIR holds the Linux windows: NAME.png for tovrin1, srce and viroda,
@@ -344,6 +345,43 @@ def as_met(report):
                 if differing(drawn(driver), Image.open(os.path.join(SHOTS, "Kalvera-typed.png")).convert("RGB")) > LIMIT:
                     fail("the chosen file tmp is not drawn")
             report.append("chosen files dev and tmp read from the program's folder; a folder: " + problem)
+
+            # A 100 MB point file, its last word bad: read to the Linux
+            # program's message within three times its time, the page
+            # saying so meanwhile and answering a script call every moment.
+            with tempfile.TemporaryDirectory() as files:
+                big = os.path.join(files, "veliki.txt")
+                row = "".join("%d.%03d -%d.%d\n" % (i % 997, i, i % 613, i % 10) for i in range(1000))
+                with open(big, "w") as f:
+                    f.write("99\n" + row * (100000000 // len(row)) + "x\n")
+                start = time.time()
+                linux = subprocess.run([os.path.join(LINUX, "Kalvera")], cwd=files, input=b"f\nveliki.txt\n",
+                                       capture_output=True, timeout=120)
+                linux_time = time.time() - start
+                driver.get("file://" + PAGES + "/Kalvera.html")
+                driver.find_element(By.ID, "chooser").send_keys(big)
+                wait_for(driver, "document.getElementById('chosen').textContent === 'veliki.txt'", "the big file", 60)
+                start = time.time()
+                later(driver, "window.geometrijaType('f\\nveliki.txt\\n')")
+                said, slowest = "", 0
+                while time.time() - start < 120:
+                    asked = time.time()
+                    now = driver.execute_script("return [document.getElementById('status').textContent,"
+                                                " window.geometrijaStatus];")
+                    slowest = max(slowest, time.time() - asked)
+                    if now[1] is not None:
+                        break
+                    said = said or (now[0] if now[0].startswith("Ucitava se") else "")
+                    time.sleep(0.1)
+                page_time = time.time() - start
+                out, err, status = page_output(driver, running=False)
+                if (out, err, status) != (linux.stdout.decode(), linux.stderr.decode(), linux.returncode):
+                    fail("100 MB file: %r, status %r; the Linux Kalvera: %r" % (err, status, linux.stderr))
+                if not said or slowest > 2 or page_time > 3 * linux_time:
+                    fail("100 MB file: %.1f s (Linux %.1f s), said %r, a script call waited %.1f s"
+                         % (page_time, linux_time, said, slowest))
+            report.append("a 100 MB file read in %.1f s (the Linux Kalvera %.1f s), saying %r,"
+                          " a script call answered within %.2f s" % (page_time, linux_time, said, slowest))
             found = errors(driver)
             if found:
                 fail("errors in the browser's console: %r" % found)
