@@ -34,7 +34,7 @@ bool Scanner::fill() {
         // What the buffer holds is taken without another read of the file.
         const std::streamsize held = std::min(buffer.in_avail(), CHUNK);
         pending_.resize(static_cast<std::size_t>(held));
-        pending_.resize(static_cast<std::size_t>(buffer.sgetn(&pending_[0], held)));
+        pending_.resize(static_cast<std::size_t>(buffer.sgetn(pending_.data(), held)));
         next_ = 0;
         return !pending_.empty();
     } catch (...) {
