@@ -7,8 +7,8 @@ namespace geometrija {
 // Kalvera: the console dialogue, then the common phase.
 int runInteractive(int argc, char** argv);
 
-// tovrin1, srce, viroda: the fixed file in the working directory, then the
-// common phase.  Prints nothing unless the file is bad.
+// A fixed-file program (cmake/programs.cmake): its file in the working
+// directory, then the common phase.  Prints nothing unless the file is bad.
 int runFixedFile(const char* program, const char* fileName, int argc, char** argv);
 
 }  // namespace geometrija

@@ -11,6 +11,13 @@ GEOMETRIJA_PACKAGES=(
     file dpkg-dev
 )
 
+# The programs' names, from the build's one list (cmake/programs.cmake):
+# fixed, the fixed-file programs; all, Kalvera first.  Needs cmake.
+GEOMETRIJA_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+program_names() {  # fixed|all
+    cmake -DGEOMETRIJA_LIST="$1" -P "$GEOMETRIJA_LIB_DIR/../cmake/programs.cmake"
+}
+
 # Installs the packages named (default: all of the above) that are missing,
 # through apt-get as root or through sudo.
 ensure_packages() {
@@ -128,7 +135,7 @@ same_pictures() {  # SHOTS LABEL PROGRAM_DIR SUFFIX COMMAND...
     local shots="$1" label="$2" dir="$3" suffix="$4" program driver
     shift 4
     mkdir -p "$shots"
-    for program in tovrin1 srce viroda; do
+    for program in $(program_names fixed); do
         for driver in llvmpipe softpipe; do
             GALLIUM_DRIVER=$driver screenshot_retry build/tools/xshot data \
                 "$shots/$program-$driver-linux.png" "" "$PWD/build/bin/$program"

@@ -2,7 +2,9 @@
 ; folder of their own (Program Files\Geometrija), Start-menu shortcuts that
 ; start in that folder (so that the programs find their data), and an
 ; uninstaller.  /S installs and uninstalls silently.  makensis is given
-; VERSION, STAGE (the folder with the files) and OUTFILE with -D.
+; VERSION, STAGE (the folder with the files), PROGRAMS (the macros that
+; name each program's files, made by scripts/windows from the build's list
+; of programs) and OUTFILE with -D.
 ;
 ; Nothing of the user's is touched:
 ;   - a chosen folder that exists and holds anything is refused, unless it is
@@ -19,6 +21,7 @@
 Unicode true
 Target amd64-unicode
 !include LogicLib.nsh
+!include "${PROGRAMS}"
 SetCompressor /SOLID lzma
 ; No file times in the installer: the same files give the same bytes.
 SetDateSave off
@@ -247,17 +250,12 @@ Section "Geometrija"
   SetOutPath "$INSTDIR"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "made:folder" $madeFolder
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "made:parents" $madeParents
-  File "${STAGE}\Kalvera.exe"
-  File "${STAGE}\tovrin1.exe"
-  File "${STAGE}\srce.exe"
-  File "${STAGE}\viroda.exe"
+  !insertmacro PROGRAM_FILES
   File "${STAGE}\README.txt"
   File "${STAGE}\LICENSE.txt"
   File "${STAGE}\THIRD-PARTY-freeglut.txt"
   File "${STAGE}\THIRD-PARTY-mingw-w64.txt"
-  !insertmacro DATA "tovrin1.txt"
-  !insertmacro DATA "srce.txt"
-  !insertmacro DATA "viroda.txt"
+  !insertmacro PROGRAM_DATA
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   ; A shortcut starts in the folder that SetOutPath names.
@@ -265,10 +263,7 @@ Section "Geometrija"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "made:menu" 1
   ${EndIf}
   CreateDirectory "${MENU}"
-  !insertmacro SHORTCUT "Kalvera" "$INSTDIR\Kalvera.exe"
-  !insertmacro SHORTCUT "tovrin1" "$INSTDIR\tovrin1.exe"
-  !insertmacro SHORTCUT "srce" "$INSTDIR\srce.exe"
-  !insertmacro SHORTCUT "viroda" "$INSTDIR\viroda.exe"
+  !insertmacro PROGRAM_SHORTCUTS
   !insertmacro SHORTCUT "README" "$INSTDIR\README.txt"
   !insertmacro SHORTCUT "Uninstall" "$INSTDIR\uninstall.exe"
 
@@ -366,10 +361,7 @@ Section "Uninstall"
   ${EndIf}
   InitPluginsDir
 
-  !insertmacro UNSHORTCUT "Kalvera"
-  !insertmacro UNSHORTCUT "tovrin1"
-  !insertmacro UNSHORTCUT "srce"
-  !insertmacro UNSHORTCUT "viroda"
+  !insertmacro PROGRAM_UNSHORTCUTS
   !insertmacro UNSHORTCUT "README"
   !insertmacro UNSHORTCUT "Uninstall"
   ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "made:menu"
@@ -377,15 +369,10 @@ Section "Uninstall"
     RMDir "${MENU}"
   ${EndIf}
 
-  !insertmacro UNDATA "tovrin1.txt"
-  !insertmacro UNDATA "srce.txt"
-  !insertmacro UNDATA "viroda.txt"
+  !insertmacro PROGRAM_UNDATA
   ; Out of the folder, so that it can be removed.
   SetOutPath "$TEMP"
-  Delete "$INSTDIR\Kalvera.exe"
-  Delete "$INSTDIR\tovrin1.exe"
-  Delete "$INSTDIR\srce.exe"
-  Delete "$INSTDIR\viroda.exe"
+  !insertmacro PROGRAM_DELETES
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\THIRD-PARTY-freeglut.txt"

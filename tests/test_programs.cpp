@@ -19,19 +19,13 @@
 #include <tuple>
 #include <vector>
 
+#include "programs.h"
 #include "support/program_test.h"
 
 using namespace support;
 
 TEST_F(ProgramTest, FixedFileProgramsShowTheirDataAndEndWhenClosed) {
-    // The boxes: tovrin1 (-10.99, -6.79)-(10.61, 6.85), srce (-8.01, -7.99)-
-    // (8.01, 5.95), viroda (-2, -3)-(4, 3).
-    const struct {
-        std::string name;
-        double cx, cy, dist;
-    } files[] = {{"tovrin1", -0.19, 0.03, 43.2}, {"srce", 0, -1.02, 32.04}, {"viroda", 1, 0, 12}};
-    for (const auto& file : files) {
-        const std::string& name = file.name;
+    for (const std::string name : FIXED_FILE_PROGRAMS) {
         SCOPED_TRACE(name);
         TempDir dir;
         const std::string text = dataFile(name + ".txt");
@@ -39,7 +33,18 @@ TEST_F(ProgramTest, FixedFileProgramsShowTheirDataAndEndWhenClosed) {
         Process p(program(name), {}, dir.path());
         p.write("");
         const Image im = shot(p);
-        expectDots(im, camera(file.cx, file.cy, file.dist, im), pointsOf(text));
+        // The camera from the points' box, as camera() says.
+        const std::vector<std::pair<float, float>> points = pointsOf(text);
+        ASSERT_FALSE(points.empty());
+        double x0 = points[0].first, x1 = x0, y0 = points[0].second, y1 = y0;
+        for (const auto& [x, y] : points) {
+            x0 = std::min<double>(x0, x);
+            x1 = std::max<double>(x1, x);
+            y0 = std::min<double>(y0, y);
+            y1 = std::max<double>(y1, y);
+        }
+        const double reach = std::max(std::fabs(x0) + x1, std::fabs(y0) + y1);
+        expectDots(im, camera((x0 + x1) / 2, (y0 + y1) / 2, 2 * reach, im), points);
         closeAndExpectExit(p);
         EXPECT_EQ(p.out(), "");
         EXPECT_EQ(p.err(), "");

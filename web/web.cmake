@@ -16,12 +16,19 @@ foreach(prog ${GEOMETRIJA_PROGRAM_NAMES})
     --shell-file ${PROJECT_SOURCE_DIR}/web/page.html)
   set_property(TARGET ${prog} APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/web/page.html)
 endforeach()
-foreach(prog tovrin1 srce viroda)
+foreach(prog ${GEOMETRIJA_FIXED_FILE_PROGRAMS})
   target_link_options(${prog} PRIVATE
     "SHELL:--embed-file ${PROJECT_SOURCE_DIR}/data/${prog}.txt@${GEOMETRIJA_WEB_HOME}/${prog}.txt")
 endforeach()
-target_link_options(Kalvera PRIVATE -sASYNCIFY=1
+target_link_options(${GEOMETRIJA_INTERACTIVE_PROGRAM} PRIVATE -sASYNCIFY=1
   "-sASYNCIFY_IMPORTS=['wasi_snapshot_preview1.fd_read']"
   "SHELL:--js-library ${PROJECT_SOURCE_DIR}/web/stdin.js")
-set_property(TARGET Kalvera APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/web/stdin.js)
-configure_file(${PROJECT_SOURCE_DIR}/web/index.html ${CMAKE_BINARY_DIR}/bin/index.html COPYONLY)
+set_property(TARGET ${GEOMETRIJA_INTERACTIVE_PROGRAM} APPEND PROPERTY LINK_DEPENDS
+             ${PROJECT_SOURCE_DIR}/web/stdin.js)
+# The index links every fixed-file page, with what its picture is.
+set(GEOMETRIJA_PAGE_LINKS "")
+foreach(prog ${GEOMETRIJA_FIXED_FILE_PROGRAMS})
+  string(APPEND GEOMETRIJA_PAGE_LINKS
+    "  <li><a href=\"${prog}.html\">${prog}</a>: ${GEOMETRIJA_PICTURE_${prog}}.</li>\n")
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/web/index.html ${CMAKE_BINARY_DIR}/bin/index.html @ONLY)

@@ -93,7 +93,7 @@ echo "check_deb: a lab machine, a pristine Debian 12 with man-db, and the progra
 mmdebstrap --quiet --variant=apt --include=man-db --customize-hook="copy-in $deb /tmp" \
     --customize-hook="chroot \"\$1\" apt-get install -y -qq --no-install-recommends /tmp/$(basename "$deb") >/dev/null" \
     bookworm "$lab"
-for f in Kalvera tovrin1 srce viroda; do
+for f in $(program_names all); do
     [ -x "$lab/usr/bin/$f" ] || fail "/usr/bin/$f not installed"
 done
 # The four pages are one, linked: man -w names the file it reaches.

@@ -20,7 +20,7 @@ through ANGLE), against the Linux programs:
     the page saying so and answering meanwhile.
 
   check_pages.py PAGES_DIR LINUX_BIN_DIR SHOTS_DIR
-SHOTS_DIR holds the Linux windows: NAME.png for tovrin1, srce and viroda,
+SHOTS_DIR holds the Linux windows: NAME.png for each fixed-file program,
 Kalvera-typed.png and Kalvera-file.png (the file tests/web/moj.txt).
 """
 import base64
@@ -43,6 +43,10 @@ from selenium.webdriver.common.keys import Keys
 
 PAGES, LINUX, SHOTS = (os.path.abspath(a) for a in sys.argv[1:4])
 HERE = os.path.dirname(os.path.abspath(__file__))
+# The fixed-file programs, from the build's one list.
+FIXED = subprocess.run(["cmake", "-DGEOMETRIJA_LIST=fixed", "-P",
+                        os.path.join(HERE, "..", "..", "cmake", "programs.cmake")],
+                       check=True, capture_output=True, text=True).stdout.split()
 BEIGE = None  # the clear colour, read from a Linux picture
 LIMIT = 10
 
@@ -135,7 +139,7 @@ def page_output(driver, running, timeout=15):
 
 
 def check(base, driver, report):
-    for program in ("tovrin1", "srce", "viroda"):
+    for program in FIXED:
         driver.get(base + program + ".html")
         diff = differing(drawn(driver), Image.open(os.path.join(SHOTS, program + ".png")).convert("RGB"))
         report.append("%s%s.html: %d pixels differ from the Linux window" % (base, program, diff))
@@ -266,7 +270,7 @@ def as_met(report):
                         inView('canvas')];""")
             if view != [True, True, True, "line", True]:
                 fail("1366 x 768: question, field, chooser, focus, picture: %r" % view)
-            for program in ("tovrin1", "srce", "viroda"):
+            for program in FIXED:
                 driver.get("file://" + PAGES + "/" + program + ".html")
                 drawn(driver)
                 if not driver.execute_script("var r = document.getElementById('canvas')"

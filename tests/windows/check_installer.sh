@@ -13,8 +13,8 @@ unix() { local path="${1#C:\\}"; echo "$WINEPREFIX/drive_c/${path//\\//}"; }
 menu=$(unix 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Geometrija')
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Geometrija'
 temp=$(winepath -u "$(wine cmd /c echo %TEMP% </dev/null | tr -d '\r')")
-ours=(Kalvera.exe tovrin1.exe srce.exe viroda.exe tovrin1.txt srce.txt viroda.txt README.txt
-      LICENSE.txt THIRD-PARTY-freeglut.txt THIRD-PARTY-mingw-w64.txt uninstall.exe)
+ours=($(program_names all | sed 's/[^ ]*/&.exe/g') $(program_names fixed | sed 's/[^ ]*/&.txt/g')
+      README.txt LICENSE.txt THIRD-PARTY-freeglut.txt THIRD-PARTY-mingw-w64.txt uninstall.exe)
 fail() { echo "installer: $*" >&2; exit 1; }
 log_of() { iconv -f UTF-16 -t UTF-8 "$temp/Geometrija-$1.log" | tr -d '\r'; }
 setup() {  # WINDOWS_FOLDER: installs, giving the installer's status
