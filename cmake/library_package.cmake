@@ -78,3 +78,6 @@ install(FILES examples/CMakeLists.txt examples/circumcircles.cpp examples/bisect
               examples/crossings.cpp examples/tacke.txt docs/examples/circumcircles.png
               docs/examples/bisectors.png docs/examples/crossings.png
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/libgeometrija-dev/examples COMPONENT dev)
+install(FILES examples/provera/skeleton.cpp
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/libgeometrija-dev/examples/provera
+        COMPONENT dev)

@@ -126,6 +126,12 @@ flags=$(in_root "$lab" "pkg-config --cflags --libs geometrija")
 if grep -qE -- '-I/usr/include|-L/usr/lib|FREEGLUT_STATIC' <<<"$flags"; then
     fail "pkg-config geometrija: $flags"
 fi
+# A teacher's check of the skeleton, with the checker and the vectors the
+# -dev package installs.
+graded=$(in_root "$lab" "geometrija-provera /usr/share/geometrija/geometrija-vektori.txt \
+    /tmp/examples/build/skeleton | tail -1") || fail "geometrija-provera on the skeleton: $graded"
+all=$(grep -vc '^#' "$source_dir/provera/geometrija-vektori.txt")
+[ "$graded" = "slaze se: $all od $all slucajeva" ] || fail "geometrija-provera: $graded"
 for example in /tmp/examples/build/bisectors /tmp/bisectors-pc /tmp/bisectors-static; do
     screenshot_run "$build/tools/xshot" / "$work/example.png" "" \
         chroot "$lab" env -i DISPLAY="$DISPLAY" "$example"
@@ -135,4 +141,5 @@ echo "check_deb: $(basename "$deb") $(stat -c %s "$deb") bytes, debug symbols" \
      "$(stat -c %s "$dbgsym") bytes, $(basename "$dev") $(stat -c %s "$dev") bytes;" \
      "lintian clean; an example built on the lab machine by find_package, by" \
      "pkg-config and by pkg-config --static draws docs/examples/bisectors.png;" \
+     "geometrija-provera on the installed skeleton: $graded;" \
      "pkg-config geometrija: $flags"

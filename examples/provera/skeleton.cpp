@@ -1,0 +1,125 @@
+// A skeleton for checking your own implementation of the toolkit's
+// functions with geometrija-provera.  It speaks the checker's line protocol:
+// one case a line on standard input ("OPERATION INPUTS", every float a C99
+// hexadecimal literal), one answer a line on standard output, in the same
+// order.  As it stands, each function below calls the library, so every
+// case agrees; replace a body with your own arithmetic and run
+//   geometrija-provera /usr/share/geometrija/geometrija-vektori.txt ./skeleton
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <geometrija/toolkit.h>
+
+using namespace geometrija;
+
+// --- your implementation: replace each body ---------------------------------
+
+float myDistance(Tacka a, Tacka b) {
+    return distance(a, b);
+}
+
+int myIntersectLines(Prava p, Prava q, Tacka* r) {
+    return intersectLines(p, q, r);
+}
+
+int myIntersectSegments(Duz s, Duz t, Tacka* r) {
+    return intersectSegments(s, t, r);
+}
+
+void myNormal(Tacka point, Prava reference, Prava* r) {
+    addNormal(point, reference, r);
+}
+
+void myBisector(Tacka a, Tacka b, Prava* r) {
+    addBisector(a, b, r);
+}
+
+int myCircumcircle(Tacka a, Tacka b, Tacka c, Krug* k) {
+    return circumcircle(a, b, c, k);
+}
+
+int myHasPointInCircumcircle(Tacka a, Tacka b, Tacka c, Tacka* pts, int n) {
+    return hasPointInCircumcircle(a, b, c, pts, n);
+}
+
+// --- the protocol ------------------------------------------------------------
+
+namespace {
+
+std::vector<float> in;
+
+Tacka point(std::size_t i) {
+    return Tacka(in[i], in[i + 1]);
+}
+
+// %a writes every float exactly, in a form strtof reads back.
+void say(const std::vector<float>& values, const int* code = nullptr) {
+    std::string line = code ? std::to_string(*code) : "";
+    for (const float v : values) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%a", static_cast<double>(v));
+        line += (line.empty() ? "" : " ") + std::string(text);
+    }
+    std::cout << line << '\n';
+}
+
+}  // namespace
+
+int main() {
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        std::istringstream words(line);
+        std::string op;
+        std::string word;
+        words >> op;
+        in.clear();
+        while (words >> word) {
+            in.push_back(std::strtof(word.c_str(), nullptr));
+        }
+        if (op == "distance") {
+            say({myDistance(point(0), point(2))});
+        } else if (op == "intersectLines" || op == "intersectSegments") {
+            Tacka r;
+            const int code =
+                op == "intersectLines"
+                    ? myIntersectLines(Prava(point(0), point(2)), Prava(point(4), point(6)), &r)
+                    : myIntersectSegments(Duz(point(0), point(2)), Duz(point(4), point(6)), &r);
+            say(code == ONE_POINT ? std::vector<float>{r.x, r.y} : std::vector<float>{}, &code);
+        } else if (op == "addNormal" || op == "addBisector") {
+            Prava r;
+            if (op == "addNormal") {
+                myNormal(point(0), Prava(point(2), point(4)), &r);
+            } else {
+                myBisector(point(0), point(2), &r);
+            }
+            say({r.point.x, r.point.y, r.dir.x, r.dir.y});
+        } else if (op == "circumcircle") {
+            Krug k{};
+            const int code = myCircumcircle(point(0), point(2), point(4), &k);
+            say(code == ONE_POINT ? std::vector<float>{k.center.x, k.center.y, k.radius}
+                                  : std::vector<float>{},
+                &code);
+        } else if (op == "hasPointInCircumcircle") {
+            // The triple, the count n, then n points (which a nudge may move).
+            std::vector<Tacka> pts;
+            for (std::size_t i = 7; i + 1 < in.size(); i += 2) {
+                pts.push_back(point(i));
+            }
+            const int code = myHasPointInCircumcircle(point(0), point(2), point(4), pts.data(),
+                                                      static_cast<int>(pts.size()));
+            std::vector<float> out;
+            for (const Tacka& p : pts) {
+                out.push_back(p.x);
+                out.push_back(p.y);
+            }
+            say(out, &code);
+        } else {
+            std::cout << "?\n";  // an operation this skeleton does not know
+        }
+    }
+    return 0;
+}

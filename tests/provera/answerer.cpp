@@ -1,0 +1,43 @@
+// A student's program for the checker's tests: answers each case with the
+// step-by-step arithmetic of one variant (its name the first argument), or
+// misbehaves as a student's program may: "visi" hangs after ten answers,
+// "pada" aborts after ten, "smece" writes a line of garbage third.
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <thread>
+
+#include "provera/cases.h"
+#include "provera/variants.h"
+
+using namespace geometrija::provera;
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "tacno";
+    Variant variant = Variant::Exact;
+    for (const Variant v : WRONG_VARIANTS) {
+        if (mode == variantName(v)) {
+            variant = v;
+        }
+    }
+    std::string line;
+    for (int n = 1; std::getline(std::cin, line); ++n) {
+        if (n == 11 && mode == "visi") {
+            std::cout.flush();
+            std::this_thread::sleep_for(std::chrono::hours(1));
+        }
+        if (n == 11 && mode == "pada") {
+            std::cout.flush();
+            std::abort();
+        }
+        std::string why;
+        const std::optional<Case> c = parseCase(line, why);
+        if ((n == 3 && mode == "smece") || !c) {
+            std::cout << "#!?\n";
+            continue;
+        }
+        std::cout << answerText(model(*c, variant)) << '\n';
+    }
+    return 0;
+}
