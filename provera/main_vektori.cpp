@@ -192,6 +192,9 @@ void seeded() {
         add(Op::Bisector, {typed(), typed(), typed(), typed()});
         add(Op::Bisector, {anyScale(), anyScale(), subnormal(), anyScale()});
     }
+    for (int i = 0; i < 100; ++i) {
+        add(Op::Normal, {typed(), typed(), typed(), typed(), anyScale(), subnormal()});
+    }
     for (int i = 0; i < 400; ++i) {
         add(Op::IntersectLines,
             {typed(), typed(), typed(), typed(), typed(), typed(), typed(), typed()});
