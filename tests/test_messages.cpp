@@ -13,7 +13,7 @@
 using namespace geometrija;
 using namespace support;
 
-TEST(Messages, SerbianNumberAgreementAndVisibleLetters) {
+TEST(Messages, SerbianNumberAgreement) {
     const auto pairs = [](std::int64_t n) { return plural(n, "par", "para", "parova"); };
     for (std::int64_t n : {1, 21, 31, 101, 1001}) {
         EXPECT_EQ(pairs(n), "par") << n;
@@ -24,7 +24,9 @@ TEST(Messages, SerbianNumberAgreementAndVisibleLetters) {
     for (std::int64_t n : {0, 5, 10, 11, 12, 13, 14, 19, 20, 25, 111, 112}) {
         EXPECT_EQ(pairs(n), "parova") << n;
     }
+}
 
+TEST(Messages, LettersShowAndWhatHidesTextIsEscaped) {
     // Letters show as themselves, a letter counting as one of the 40; so
     // does a four-byte one (U+1F600, lead byte 0xf0).
     EXPECT_EQ(escaped("\xc5\xa1\xc4\x91\xc5\xbe.txt"), "\xc5\xa1\xc4\x91\xc5\xbe.txt");
