@@ -7,10 +7,10 @@
 #include "app/platform.h"
 #include "app/point_file.h"
 #include "app/scene_build.h"
+#include "geometrija/graphics.h"
+#include "geometrija/scene.h"
 #include "render/camera.h"
-#include "render/graphics.h"
 #include "render/window_check.h"
-#include "scene/scene.h"
 
 namespace geometrija {
 

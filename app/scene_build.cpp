@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "geometry/triangulate.h"
-#include "scene/scene.h"
+#include "geometrija/scene.h"
+#include "geometrija/triangulate.h"
 
 namespace geometrija {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/checks.h"
-#include "geometry/primitives.h"
+#include "geometrija/primitives.h"
 
 namespace geometrija {
 

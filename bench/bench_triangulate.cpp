@@ -13,9 +13,9 @@
 #include <random>
 #include <vector>
 
+#include "geometrija/scene.h"
+#include "geometrija/triangulate.h"
 #include "geometry/intersect_detail.h"
-#include "geometry/triangulate.h"
-#include "scene/scene.h"
 #include "support/plain_triangulation.h"
 
 using namespace geometrija;

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "render/graphics.h"
-#include "scene/scene.h"
+#include "geometrija/graphics.h"
+#include "geometrija/scene.h"
 
 using namespace geometrija;
 

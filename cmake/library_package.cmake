@@ -8,31 +8,26 @@ if(NOT GEOMETRIJA_INSTALL)
 endif()
 include(CMakePackageConfigHelpers)
 
-set(GEOMETRIJA_EXPORTED primitives scene geometry toolkit)
+# Two libraries: the toolkit, and the window over it.
+set(GEOMETRIJA_EXPORTED toolkit)
 if(GEOMETRIJA_WINDOW)
-  list(APPEND GEOMETRIJA_EXPORTED camera messages render geometrija)
-  if(TARGET geometrija_x_display)
-    list(APPEND GEOMETRIJA_EXPORTED x_display)
-  endif()
+  list(APPEND GEOMETRIJA_EXPORTED window geometrija)
 endif()
 list(TRANSFORM GEOMETRIJA_EXPORTED PREPEND geometrija_ OUTPUT_VARIABLE exported_targets)
 install(TARGETS ${exported_targets} EXPORT GeometrijaTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
-# The public headers keep the tree's layout under include/geometrija/ and
-# reach each other by relative paths, so that a consumer's include path
-# needs only PREFIX/include.
-set(header_dir ${CMAKE_INSTALL_INCLUDEDIR}/geometrija)
-install(FILES include/geometrija/toolkit.h DESTINATION ${header_dir} COMPONENT dev)
-install(FILES geometry/primitives.h geometry/intersect.h geometry/triangulate.h
-        DESTINATION ${header_dir}/geometry COMPONENT dev)
-install(FILES scene/scene.h DESTINATION ${header_dir}/scene COMPONENT dev)
-install(FILES render/draw.h DESTINATION ${header_dir}/render COMPONENT dev)
+# The public headers are the folder include/geometrija/, all of it; they
+# include each other by name, so that a consumer's include path needs only
+# PREFIX/include.  Without the window, its two headers stay out.
 if(GEOMETRIJA_WINDOW)
-  install(FILES include/geometrija/geometrija.h DESTINATION ${header_dir} COMPONENT dev)
-  install(FILES render/graphics.h DESTINATION ${header_dir}/render COMPONENT dev)
+  set(window_headers)
+else()
+  set(window_headers PATTERN geometrija.h EXCLUDE PATTERN graphics.h EXCLUDE)
 endif()
+install(DIRECTORY include/geometrija DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT dev
+        ${window_headers})
 
 set(cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/Geometrija)
 install(EXPORT GeometrijaTargets NAMESPACE Geometrija:: DESTINATION ${cmake_dir} COMPONENT dev)
@@ -53,7 +48,6 @@ if(WIN32)
   set(GEOMETRIJA_PC_WINDOW_LIBS
       "-lfreeglut_static -lglu32 -lopengl32 -lgdi32 -lwinmm -luser32 -lkernel32")
   set(GEOMETRIJA_PC_WINDOW_CFLAGS "-DFREEGLUT_STATIC")
-  set(GEOMETRIJA_PC_X_DISPLAY "")
   set(GEOMETRIJA_PC_STATIC_LIBS "")
 else()
   # freeglut by name, not by its glut.pc: Debian's adds the Windows-only
@@ -62,7 +56,6 @@ else()
   set(GEOMETRIJA_PC_REQUIRES "glu gl x11")
   set(GEOMETRIJA_PC_WINDOW_LIBS "-lglut")
   set(GEOMETRIJA_PC_WINDOW_CFLAGS "")
-  set(GEOMETRIJA_PC_X_DISPLAY "-lgeometrija_x_display")
   set(GEOMETRIJA_PC_STATIC_LIBS "-lXxf86vm -lXrandr -lm")
 endif()
 configure_file(cmake/geometrija-toolkit.pc.in ${CMAKE_BINARY_DIR}/geometrija-toolkit.pc @ONLY)

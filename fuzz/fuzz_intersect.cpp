@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "geometry/intersect.h"
+#include "geometrija/intersect.h"
 
 using namespace geometrija;
 

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <vector>
 
-#include "geometry/triangulate.h"
-#include "scene/scene.h"
+#include "geometrija/scene.h"
+#include "geometrija/triangulate.h"
 #include "support/plain_triangulation.h"
 
 using namespace geometrija;

@@ -1,10 +1,10 @@
-#include "geometry/intersect.h"
+#include "geometrija/intersect.h"
 
 #include <utility>
 
+#include "geometrija/scene.h"
 #include "geometry/float_mode.h"
 #include "geometry/intersect_detail.h"
-#include "scene/scene.h"
 
 namespace geometrija {
 

@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-#include "geometry/intersect.h"
+#include "geometrija/intersect.h"
 
 namespace geometrija {
 namespace detail {

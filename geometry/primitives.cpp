@@ -1,4 +1,4 @@
-#include "geometry/primitives.h"
+#include "geometrija/primitives.h"
 
 #include "geometry/float_mode.h"
 

@@ -1,10 +1,10 @@
-#include "geometry/triangulate.h"
+#include "geometrija/triangulate.h"
 
 #include <cmath>
 
+#include "geometrija/scene.h"
 #include "geometry/float_mode.h"
 #include "geometry/intersect_detail.h"
-#include "scene/scene.h"
 
 namespace geometrija {
 

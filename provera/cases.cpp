@@ -6,9 +6,9 @@
 #include <cstring>
 #include <sstream>
 
-#include "geometry/intersect.h"
-#include "geometry/triangulate.h"
-#include "scene/scene.h"
+#include "geometrija/intersect.h"
+#include "geometrija/scene.h"
+#include "geometrija/triangulate.h"
 
 namespace geometrija {
 namespace provera {
@@ -87,6 +87,12 @@ Tacka at(const Case& c, std::size_t i) {
     return Tacka(c.in[i], c.in[i + 1]);
 }
 
+std::uint32_t bitsOf(float f) {
+    std::uint32_t u = 0;
+    std::memcpy(&u, &f, sizeof u);
+    return u;
+}
+
 std::size_t pointCount(const Case& c) {
     return c.op == Op::HasPointInCircumcircle ? static_cast<std::size_t>(c.in[6]) : 0;
 }
@@ -112,7 +118,7 @@ bool agree(const Answer& a, const Answer& b) {
     }
     for (std::size_t i = 0; i < a.out.size(); ++i) {
         const bool bothNan = std::isnan(a.out[i]) && std::isnan(b.out[i]);
-        if (!bothNan && std::memcmp(&a.out[i], &b.out[i], sizeof(float)) != 0) {
+        if (!bothNan && bitsOf(a.out[i]) != bitsOf(b.out[i])) {
             return false;
         }
     }

@@ -57,6 +57,7 @@ Run runStudent(const std::vector<std::string>& command, const std::string& input
         close(out[1]);
         close(ready[0]);
         std::vector<char*> argv;
+        argv.reserve(command.size() + 1);
         for (const std::string& a : command) {
             argv.push_back(const_cast<char*>(a.c_str()));
         }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "geometry/primitives.h"
+#include "geometrija/primitives.h"
 
 namespace geometrija {
 

@@ -1,9 +1,9 @@
 // How each primitive draws itself: immediate-mode OpenGL in the plane z = 0.
 #include <GL/gl.h>
 
-#include "geometry/primitives.h"
+#include "geometrija/draw.h"
+#include "geometrija/primitives.h"
 #include "render/camera.h"
-#include "render/draw.h"
 
 namespace geometrija {
 

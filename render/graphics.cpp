@@ -1,4 +1,4 @@
-#include "render/graphics.h"
+#include "geometrija/graphics.h"
 
 #include <GL/glu.h>
 
@@ -6,11 +6,11 @@
 #include <cstring>
 #include <string>
 
+#include "geometrija/scene.h"
 #include "render/camera.h"
 #include "render/glut.h"
 #include "render/window.h"
 #include "render/window_check.h"
-#include "scene/scene.h"
 
 namespace geometrija {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "scene/scene.h"  // WINDOW_WIDTH, WINDOW_HEIGHT
+#include "geometrija/scene.h"  // WINDOW_WIDTH, WINDOW_HEIGHT
 
 namespace geometrija {
 

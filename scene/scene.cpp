@@ -1,4 +1,4 @@
-#include "scene/scene.h"
+#include "geometrija/scene.h"
 
 #include "geometry/float_mode.h"
 

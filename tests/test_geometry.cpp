@@ -9,8 +9,8 @@
 #include <random>
 #include <sstream>
 
-#include "geometry/intersect.h"
-#include "scene/scene.h"
+#include "geometrija/intersect.h"
+#include "geometrija/scene.h"
 #include "support/bits.h"
 #include "support/fresh_scene.h"
 

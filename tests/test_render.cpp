@@ -14,10 +14,10 @@
 #include <utility>
 #include <vector>
 
-#include "geometry/intersect.h"
+#include "geometrija/graphics.h"
+#include "geometrija/intersect.h"
+#include "geometrija/scene.h"
 #include "render/camera.h"
-#include "render/graphics.h"
-#include "scene/scene.h"
 #include "support/fresh_scene.h"
 #include "support/picture.h"
 

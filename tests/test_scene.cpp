@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "scene/scene.h"
+#include "geometrija/scene.h"
 #include "support/fresh_scene.h"
 
 using namespace geometrija;

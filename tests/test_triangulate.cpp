@@ -14,8 +14,8 @@
 
 #include "app/point_file.h"
 #include "app/scene_build.h"
-#include "geometry/triangulate.h"
-#include "scene/scene.h"
+#include "geometrija/scene.h"
+#include "geometrija/triangulate.h"
 #include "support/bits.h"
 #include "support/fresh_scene.h"
 #include "support/plain_triangulation.h"

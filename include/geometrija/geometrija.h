@@ -3,5 +3,5 @@
 // return.  Link Geometrija::geometrija (pkg-config: geometrija).
 #pragma once
 
-#include "render/graphics.h"
+#include "graphics.h"
 #include "toolkit.h"

@@ -7,8 +7,8 @@
 // only a program that links the window (geometrija.h) may call them.
 #pragma once
 
-#include "geometry/intersect.h"
-#include "geometry/primitives.h"
-#include "geometry/triangulate.h"
-#include "render/draw.h"
-#include "scene/scene.h"
+#include "draw.h"
+#include "intersect.h"
+#include "primitives.h"
+#include "scene.h"
+#include "triangulate.h"

@@ -12,7 +12,7 @@
 
 #include "app/point_file.h"
 #include "app/scene_build.h"
-#include "scene/scene.h"
+#include "geometrija/scene.h"
 
 using namespace geometrija;
 

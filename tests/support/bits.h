@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "geometry/primitives.h"
+#include "geometrija/primitives.h"
 
 namespace support {
 

@@ -1,7 +1,7 @@
 // Puts the scene back into its start-up state between test cases.
 #pragma once
 
-#include "scene/scene.h"
+#include "geometrija/scene.h"
 
 namespace support {
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "geometry/primitives.h"
+#include "geometrija/primitives.h"
 #include "render/window.h"
 #include "support/xwindow.h"
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "geometry/intersect.h"
+#include "geometrija/intersect.h"
 
 namespace support {
 

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "scene/scene.h"  // the window size
+#include "geometrija/scene.h"  // the window size
 #include "support/picture.h"
 #include "support/process.h"
 #include "support/temp_dir.h"

@@ -4,7 +4,7 @@
 // so that a caller's compiler flags cannot change a result.
 #pragma once
 
-#include "../geometry/primitives.h"
+#include "primitives.h"
 
 namespace geometrija {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "../geometry/primitives.h"
+#include "primitives.h"
 
 namespace geometrija {
 

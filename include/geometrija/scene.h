@@ -5,7 +5,7 @@
 
 #include <list>
 
-#include "../geometry/primitives.h"
+#include "primitives.h"
 
 namespace geometrija {
 
