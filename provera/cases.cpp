@@ -42,47 +42,6 @@ const OpInfo& info(Op op) {
 }
 
 // The number of floats an answer with this code carries.
-std::size_t outputs(Op op, int code, std::size_t points) {
-    switch (op) {
-        case Op::Distance:
-            return 1;
-        case Op::IntersectLines:
-        case Op::IntersectSegments:
-            return code == ONE_POINT ? 2 : 0;
-        case Op::Normal:
-        case Op::Bisector:
-            return 4;
-        case Op::Circumcircle:
-            return code == ONE_POINT ? 3 : 0;
-        case Op::HasPointInCircumcircle:
-            return 2 * points;
-    }
-    return 0;
-}
-
-std::vector<std::string> words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> all;
-    std::string w;
-    while (in >> w) {
-        all.push_back(w);
-    }
-    return all;
-}
-
-bool readFloat(const std::string& word, float& value) {
-    char* end = nullptr;
-    value = std::strtof(word.c_str(), &end);
-    return !word.empty() && end == word.c_str() + word.size();
-}
-
-bool readInt(const std::string& word, int& value) {
-    char* end = nullptr;
-    const long v = std::strtol(word.c_str(), &end, 10);
-    value = static_cast<int>(v);
-    return !word.empty() && end == word.c_str() + word.size() && v >= -1000 && v <= 1000;
-}
-
 Tacka at(const Case& c, std::size_t i) {
     return Tacka(c.in[i], c.in[i + 1]);
 }
@@ -98,6 +57,14 @@ std::size_t pointCount(const Case& c) {
 }
 
 }  // namespace
+
+int fixedInputs(Op op) {
+    return info(op).inputs;
+}
+
+bool hasCode(Op op) {
+    return info(op).coded;
+}
 
 const char* opName(Op op) {
     return info(op).name;
@@ -177,136 +144,6 @@ Answer fromLibrary(const Case& c) {
             }
             break;
         }
-    }
-    return a;
-}
-
-std::string hexFloat(float f) {
-    // Written from the bits, not by printf's %a, whose digits differ
-    // between C libraries: 0x1.HHHHHHp+E for every finite value but zero.
-    if (std::isnan(f)) {
-        return std::signbit(f) ? "-nan" : "nan";
-    }
-    if (std::isinf(f)) {
-        return f < 0 ? "-inf" : "inf";
-    }
-    std::string text = std::signbit(f) ? "-" : "";
-    if (std::fpclassify(f) == FP_ZERO) {
-        return text + "0x0p+0";
-    }
-    int exponent = 0;
-    double m = std::frexp(std::fabs(static_cast<double>(f)), &exponent);  // [0.5, 1)
-    m = m * 2 - 1;
-    --exponent;
-    text += "0x1";
-    std::string digits;
-    for (int i = 0; i < 6 && m > 0; ++i) {
-        m *= 16;
-        const int d = static_cast<int>(m);
-        digits += "0123456789abcdef"[d];
-        m -= d;
-    }
-    while (!digits.empty() && digits.back() == '0') {
-        digits.pop_back();
-    }
-    if (!digits.empty()) {
-        text += "." + digits;
-    }
-    return text + "p" + (exponent >= 0 ? "+" : "") + std::to_string(exponent);
-}
-
-std::string caseText(const Case& c) {
-    std::string text = opName(c.op);
-    for (std::size_t i = 0; i < c.in.size(); ++i) {
-        const bool count = c.op == Op::HasPointInCircumcircle && i == 6;
-        text += " " + (count ? std::to_string(static_cast<int>(c.in[i])) : hexFloat(c.in[i]));
-    }
-    return text;
-}
-
-std::string answerText(const Answer& a) {
-    std::string text = a.code ? std::to_string(*a.code) : "";
-    for (const float f : a.out) {
-        text += (text.empty() ? "" : " ") + hexFloat(f);
-    }
-    return text;
-}
-
-std::string decimalInputs(const Case& c) {
-    std::string text;
-    for (std::size_t i = 0; i < c.in.size(); ++i) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(c.in[i]));
-        text += (i == 0 ? "" : " ") + std::string(buffer);
-    }
-    return text;
-}
-
-std::optional<Case> parseCase(const std::string& text, std::string& why) {
-    const std::vector<std::string> w = words(text);
-    const std::optional<Op> op = w.empty() ? std::nullopt : opNamed(w[0]);
-    if (!op) {
-        why = "nepoznata operacija: " + (w.empty() ? std::string("(prazan red)") : w[0]);
-        return std::nullopt;
-    }
-    Case c{*op, {}};
-    const std::size_t fixed = static_cast<std::size_t>(info(*op).inputs);
-    std::size_t total = fixed;
-    for (std::size_t i = 1; i < w.size(); ++i) {
-        float value = 0;
-        if (*op == Op::HasPointInCircumcircle && i == fixed + 1) {
-            int n = 0;
-            if (!readInt(w[i], n) || n < 0 || n > 99) {
-                why = "broj tacaka nije ceo broj od 0 do 99: " + w[i];
-                return std::nullopt;
-            }
-            value = static_cast<float>(n);
-            total = fixed + 1 + 2 * static_cast<std::size_t>(n);
-        } else if (!readFloat(w[i], value)) {
-            why = "nije broj: " + w[i];
-            return std::nullopt;
-        }
-        c.in.push_back(value);
-    }
-    if (*op == Op::HasPointInCircumcircle && c.in.size() <= fixed) {
-        total = fixed + 1;
-    }
-    if (c.in.size() != total) {
-        why = std::string(opName(*op)) + " ima " + std::to_string(total) + " ulaza, a ne " +
-              std::to_string(c.in.size());
-        return std::nullopt;
-    }
-    return c;
-}
-
-std::optional<Answer> parseAnswer(Op op, const std::string& text, std::string& why) {
-    const std::vector<std::string> w = words(text);
-    Answer a;
-    std::size_t next = 0;
-    if (info(op).coded) {
-        int code = 0;
-        if (w.empty() || !readInt(w[0], code)) {
-            why = "odgovor ne pocinje kodom rezultata (0, 1 ili 2)";
-            return std::nullopt;
-        }
-        a.code = code;
-        next = 1;
-    }
-    // The points' count is the case's; an answer gives as many as it has.
-    const std::size_t expected =
-        op == Op::HasPointInCircumcircle ? w.size() - next : outputs(op, a.code.value_or(0), 0);
-    if (w.size() - next != expected) {
-        why = "odgovor ima " + std::to_string(w.size() - next) + " brojeva posle koda, a treba " +
-              std::to_string(expected);
-        return std::nullopt;
-    }
-    for (std::size_t i = next; i < w.size(); ++i) {
-        float value = 0;
-        if (!readFloat(w[i], value)) {
-            why = "nije broj: " + w[i];
-            return std::nullopt;
-        }
-        a.out.push_back(value);
     }
     return a;
 }

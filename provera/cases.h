@@ -24,6 +24,10 @@ enum class Op {
 // The operation's name in the text, as the toolkit's function is named.
 const char* opName(Op op);
 std::optional<Op> opNamed(const std::string& name);
+// Its float inputs (for HasPointInCircumcircle, those before the count),
+// and whether its answer starts with a result code.
+int fixedInputs(Op op);
+bool hasCode(Op op);
 
 // A case: the operation and its float inputs.  For HasPointInCircumcircle,
 // the count n stands between the triple and the points, as an integer.
