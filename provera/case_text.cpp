@@ -58,8 +58,10 @@ bool readInt(const std::string& word, int& value) {
 std::string hexFloat(float f) {
     // Written from the bits, not by printf's %a, whose digits differ
     // between C libraries: 0x1.HHHHHHp+E for every finite value but zero.
+    // A NaN's sign and payload are the processor's (x86-64 makes inf - inf
+    // negative, aarch64 positive): every NaN is written as one.
     if (std::isnan(f)) {
-        return std::signbit(f) ? "-nan" : "nan";
+        return "nan";
     }
     if (std::isinf(f)) {
         return f < 0 ? "-inf" : "inf";
