@@ -21,6 +21,8 @@
 Unicode true
 Target amd64-unicode
 !include LogicLib.nsh
+; The two parts kept beside this file.
+!addincludedir "${__FILEDIR__}"
 !include "${PROGRAMS}"
 SetCompressor /SOLID lzma
 ; No file times in the installer: the same files give the same bytes.
@@ -53,50 +55,7 @@ Var madeParents  ; how many folders above it, each missing, the installer made
   DetailPrint "${TEXT}"
 !macroend
 
-; Folder arithmetic, for the installer and the uninstaller alike.
-!macro FOLDER_FUNCTIONS UN
-; Replaces PATH on the stack with the folder that holds it ("" for none).
-Function ${UN}parentFolder
-  Exch $0
-  Push $1
-  Push $2
-  StrLen $1 $0
-  ${Do}
-    IntOp $1 $1 - 1
-    ${If} $1 < 0
-      StrCpy $0 ""
-      ${ExitDo}
-    ${EndIf}
-    StrCpy $2 $0 1 $1
-    ${If} $2 == "\"
-      StrCpy $0 $0 $1
-      ${ExitDo}
-    ${EndIf}
-  ${Loop}
-  Pop $2
-  Pop $1
-  Exch $0
-FunctionEnd
-
-; Removes, each only when empty, the COUNT folders above FOLDER that an
-; installer made (Push COUNT, then FOLDER).
-Function ${UN}removeMadeParents
-  Exch $0
-  Exch
-  Exch $1
-  ${DoWhile} $1 > 0
-    Push $0
-    Call ${UN}parentFolder
-    Pop $0
-    RMDir "$0"
-    IntOp $1 $1 - 1
-  ${Loop}
-  Pop $1
-  Pop $0
-FunctionEnd
-!macroend
-!insertmacro FOLDER_FUNCTIONS ""
-!insertmacro FOLDER_FUNCTIONS "un."
+!include "windows-installer-folders.nsh"
 
 ; --- install ------------------------------------------------------------------
 
@@ -278,116 +237,4 @@ Section "Geometrija"
   FileClose $log
 SectionEnd
 
-; --- uninstall ----------------------------------------------------------------
-
-; Leaves 1 on the stack when the two files hold the same bytes, else 0.
-Function un.sameBytes
-  Exch $0  ; second file
-  Exch
-  Exch $1  ; first file
-  Push $2
-  Push $3
-  Push $4
-  Push $5
-  StrCpy $5 0
-  ClearErrors
-  FileOpen $2 $1 r
-  IfErrors done
-  FileOpen $3 $0 r
-  IfErrors closeFirst
-  loop:
-    ClearErrors
-    FileReadByte $2 $4
-    IfErrors firstEnded
-    FileReadByte $3 $0
-    IfErrors closeBoth
-    StrCmp $4 $0 loop closeBoth
-  firstEnded:
-    ClearErrors
-    FileReadByte $3 $0
-    IfErrors 0 closeBoth
-    StrCpy $5 1
-  closeBoth:
-  FileClose $3
-  closeFirst:
-  FileClose $2
-  done:
-  StrCpy $0 $5
-  Pop $5
-  Pop $4
-  Pop $3
-  Pop $2
-  Pop $1
-  Exch $0
-FunctionEnd
-
-; A data file the installer wrote is removed when it still holds what was
-; installed; a changed one stays, named in the log.
-!macro UNDATA NAME
-  ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "made:${NAME}"
-  ${If} $0 == 1
-    SetOutPath "$PLUGINSDIR"
-    File "${STAGE}\${NAME}"
-    Push "$INSTDIR\${NAME}"
-    Push "$PLUGINSDIR\${NAME}"
-    Call un.sameBytes
-    Pop $0
-    ${If} $0 == 1
-      Delete "$INSTDIR\${NAME}"
-    ${ElseIf} ${FileExists} "$INSTDIR\${NAME}"
-      !insertmacro LOG "kept: $INSTDIR\${NAME} (changed since installation)"
-    ${EndIf}
-  ${EndIf}
-!macroend
-
-!macro UNSHORTCUT NAME
-  ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "made:${NAME}.lnk"
-  ${If} $0 == 1
-    Delete "${MENU}\${NAME}.lnk"
-  ${EndIf}
-!macroend
-
-Section "Uninstall"
-  SetShellVarContext all
-  FileOpen $log "$TEMP\Geometrija-uninstall.log" w
-  FileWriteWord $log 0xfeff
-  ; The entry must be this installation's: its records say what is ours.
-  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-  ${If} $0 != $INSTDIR
-    !insertmacro LOG "refused: $INSTDIR is not the registered installation ($0)"
-    FileClose $log
-    SetErrorLevel 2
-    Quit
-  ${EndIf}
-  InitPluginsDir
-
-  !insertmacro PROGRAM_UNSHORTCUTS
-  !insertmacro UNSHORTCUT "README"
-  !insertmacro UNSHORTCUT "Uninstall"
-  ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "made:menu"
-  ${If} $0 == 1
-    RMDir "${MENU}"
-  ${EndIf}
-
-  !insertmacro PROGRAM_UNDATA
-  ; Out of the folder, so that it can be removed.
-  SetOutPath "$TEMP"
-  !insertmacro PROGRAM_DELETES
-  Delete "$INSTDIR\README.txt"
-  Delete "$INSTDIR\LICENSE.txt"
-  Delete "$INSTDIR\THIRD-PARTY-freeglut.txt"
-  Delete "$INSTDIR\THIRD-PARTY-mingw-w64.txt"
-  Delete "$INSTDIR\uninstall.exe"
-  ; Only a folder the installer made, and only when empty (RMDir without /r).
-  ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "made:folder"
-  ${If} $0 == 1
-    RMDir "$INSTDIR"
-    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "made:parents"
-    Push $0
-    Push $INSTDIR
-    Call un.removeMadeParents
-  ${EndIf}
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
-  !insertmacro LOG "uninstalled: $INSTDIR"
-  FileClose $log
-SectionEnd
+!include "windows-uninstaller.nsh"
