@@ -12,7 +12,10 @@ namespace geometrija {
 namespace provera {
 
 namespace {
-std::size_t outputs(Op op, int code, std::size_t points) {
+
+// The floats an answer with this code carries (HasPointInCircumcircle:
+// as many as its case has points, counted by the caller).
+std::size_t outputs(Op op, int code) {
     switch (op) {
         case Op::Distance:
             return 1;
@@ -25,7 +28,7 @@ std::size_t outputs(Op op, int code, std::size_t points) {
         case Op::Circumcircle:
             return code == ONE_POINT ? 3 : 0;
         case Op::HasPointInCircumcircle:
-            return 2 * points;
+            break;
     }
     return 0;
 }
@@ -170,7 +173,7 @@ std::optional<Answer> parseAnswer(Op op, const std::string& text, std::string& w
     }
     // The points' count is the case's; an answer gives as many as it has.
     const std::size_t expected =
-        op == Op::HasPointInCircumcircle ? w.size() - next : outputs(op, a.code.value_or(0), 0);
+        op == Op::HasPointInCircumcircle ? w.size() - next : outputs(op, a.code.value_or(0));
     if (w.size() - next != expected) {
         why = "odgovor ima " + std::to_string(w.size() - next) + " brojeva posle koda, a treba " +
               std::to_string(expected);

@@ -31,23 +31,26 @@ Run runStudent(const std::vector<std::string>& command, const std::string& input
                std::size_t maxOutput) {
     Run run;
     std::FILE* in = std::tmpfile();
+    // The program's output comes through `out`; `ready` is closed by a
+    // successful exec, or carries exec's errno, so that a name that cannot
+    // run gets the system's reason, not a child's silent status 127.
     int out[2] = {-1, -1};
+    int ready[2] = {-1, -1};
     if (in == nullptr || std::fwrite(input.data(), 1, input.size(), in) != input.size() ||
-        std::fflush(in) != 0 || pipe(out) != 0) {
+        std::fflush(in) != 0 || pipe(out) != 0 || pipe(ready) != 0) {
         run.how = std::string("privremeni fajl ili cev ne moze da se napravi (") +
                   std::strerror(errno) + ")";
         if (in != nullptr) {
             std::fclose(in);
         }
+        for (const int fd : {out[0], out[1]}) {
+            if (fd >= 0) {
+                close(fd);
+            }
+        }
         return run;
     }
     std::rewind(in);
-    // The program's name is checked before the fork: a name that cannot
-    // run gets the system's reason, not a child's silent status 127.
-    int ready[2];
-    if (pipe(ready) != 0) {
-        ready[0] = ready[1] = -1;
-    }
     fcntl(ready[1], F_SETFD, FD_CLOEXEC);
     const pid_t pid = fork();
     if (pid == 0) {
