@@ -14,10 +14,15 @@ void LineSplitter::feed(const char* data, std::size_t size) {
         const std::size_t part =
             lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
         // One byte past the bound is room for a CR that the LF will drop.
-        if (!tooLong_) {
-            const std::size_t room = bound_ + 1 - line_.size();
-            line_.append(data, part < room ? part : room);
-            tooLong_ = part > room;
+        const std::size_t room = bound_ + 1 - line_.size();
+        if (!skipping_ && part > room) {
+            line_.append(data, room);
+            line_.resize(bound_);
+            sink_(line_, true);
+            line_.clear();
+            skipping_ = true;
+        } else if (!skipping_) {
+            line_.append(data, part);
         }
         open_ = open_ || part > 0;
         if (lf == nullptr) {
@@ -36,16 +41,17 @@ void LineSplitter::finish() {
 }
 
 void LineSplitter::end() {
-    if (!tooLong_ && !line_.empty() && line_.back() == '\r') {
+    if (!line_.empty() && line_.back() == '\r') {
         line_.pop_back();
     }
     if (line_.size() > bound_) {
-        tooLong_ = true;
         line_.resize(bound_);
+        sink_(line_, true);
+    } else if (!skipping_) {
+        sink_(line_, false);
     }
-    sink_(line_, tooLong_);
     line_.clear();
-    tooLong_ = false;
+    skipping_ = false;
     open_ = false;
 }
 

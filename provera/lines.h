@@ -17,8 +17,8 @@ constexpr std::size_t MAX_LINE = 65536;
 
 // Cuts bytes into lines: LF ends one and a CR before it is dropped (a
 // Windows program's text mode); the last line needs no LF.  A line longer
-// than `bound` reaches the sink cut to its first `bound` bytes, `tooLong`
-// set; its rest is skipped.
+// than `bound` reaches the sink as soon as it is known to be, cut to its
+// first `bound` bytes, `tooLong` set; its rest is skipped.
 class LineSplitter {
 public:
     using Sink = std::function<void(const std::string& line, bool tooLong)>;
@@ -32,8 +32,8 @@ private:
     std::size_t bound_;
     Sink sink_;
     std::string line_;
-    bool tooLong_ = false;
-    bool open_ = false;  // bytes of a line not yet ended
+    bool skipping_ = false;  // the rest of a line already given as too long
+    bool open_ = false;      // bytes of a line not yet ended
 };
 
 // One answer line of a student's program.
