@@ -46,6 +46,7 @@ Grade grade(const std::vector<Vector>& vectors, const AnswerLines& answers) {
             d.notFloat = r.notFloat;
         }
         ++g.wrong;
+        ++counts.wrong;
         g.notFloat += d.notFloat ? 1 : 0;
         if (d.given) {
             d.causes = causesOf(v.c, *d.given);

@@ -34,6 +34,7 @@ struct Disagreement {
 struct OpCount {
     int agreeing = 0;
     int all = 0;
+    int wrong = 0;  // answered and disagreeing
 };
 
 struct Grade {

@@ -33,9 +33,9 @@ std::string disagreement(const Options& o, const Vector& v, const Disagreement& 
 }
 
 std::string runLines(const Options& o, const Run& run, const Grade& g) {
-    char line[160];
     std::string t;
     if (run.timedOut) {
+        char line[160];
         std::snprintf(line, sizeof line, "program nije zavrsio za %g s i zaustavljen je\n",
                       o.seconds);
         t += line;
@@ -78,8 +78,8 @@ std::string causeLines(const Grade& g) {
     t += "razlike po operacijama:";
     const char* sep = " ";
     for (const auto& [op, counts] : g.byOp) {
-        if (counts.agreeing < counts.all) {
-            t += sep + std::string(opName(op)) + " " + std::to_string(counts.all - counts.agreeing);
+        if (counts.wrong > 0) {
+            t += sep + std::string(opName(op)) + " " + std::to_string(counts.wrong);
             sep = ", ";
         }
     }

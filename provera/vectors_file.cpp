@@ -57,20 +57,20 @@ void VectorsReader::take(const std::string& text, bool tooLong) {
         return;
     }
     const std::size_t eq = text.find(" = ");
-    std::string why = "nema \" = \" izmedju slucaja i odgovora";
+    std::string what = "nema \" = \" izmedju slucaja i odgovora";
     std::optional<Case> c;
     std::optional<Answer> a;
-    if (eq != std::string::npos && (c = parseCase(text.substr(0, eq), why)) &&
-        (a = parseAnswer(c->op, text.substr(eq + 3), why))) {
+    if (eq != std::string::npos && (c = parseCase(text.substr(0, eq), what)) &&
+        (a = parseAnswer(c->op, text.substr(eq + 3), what))) {
         if (a->out.size() == 2 * pointsOf(*c) || c->op != Op::HasPointInCircumcircle) {
             vectors_.push_back(Vector{*c, *a, line_});
             blamed_ = 0;
             return;
         }
-        why = "odgovor ima " + std::to_string(a->out.size()) + " brojeva posle koda, a treba " +
-              std::to_string(2 * pointsOf(*c));
+        what = "odgovor ima " + std::to_string(a->out.size()) + " brojeva posle koda, a treba " +
+               std::to_string(2 * pointsOf(*c));
     }
-    why_ = why;
+    why_ = what;
 }
 
 bool readVectors(const std::string& name, std::vector<Vector>& vectors, std::string& why) {
