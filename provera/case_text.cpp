@@ -97,7 +97,8 @@ std::string nearestText(const FloatWord& f) {
     }
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(f.value));
-    return std::string("najblizi float: ") + buffer + " = " + hexFloat(f.value);
+    return std::string(f.asDouble ? "to je float " : "najblizi float: ") + buffer + " = " +
+           hexFloat(f.value) + (f.asDouble ? " ispisan kao double" : "");
 }
 
 }  // namespace
@@ -247,15 +248,20 @@ Reading readAnswer(const Case& c, const std::string& text) {
         }
         if (f.kind == WordKind::NotFloat && !r.notFloat) {
             r.notFloat = true;
+            r.asDouble = true;
             r.why = "odgovor nije float: " + escaped(w[i]) + " (" + nearestText(f) + ")";
         }
+        r.asDouble = r.asDouble && (f.kind != WordKind::NotFloat || f.asDouble);
         a.out.push_back(f.value);
     }
     if (!notNumber.empty()) {
         r.why = notNumber;  // told before a number that is no float
         r.notFloat = false;
+        r.asDouble = false;
     } else if (!r.notFloat) {
         r.answer = a;
+    } else {
+        r.nearest = a;
     }
     return r;
 }

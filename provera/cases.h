@@ -72,6 +72,8 @@ struct Reading {
     std::optional<Answer> answer;  // the answer, when every word is a float
     std::string why;               // otherwise what is wrong, its words escaped
     bool notFloat = false;         // a number that no float has
+    bool asDouble = false;         // each such number a float printed as a double
+    Answer nearest;                // then: the answer with each number's nearest float
 };
 Reading readAnswer(const Case& c, const std::string& text);
 

@@ -139,6 +139,9 @@ FloatWord decimalWord(const Decimal& v, std::size_t significant, double approx, 
         const bool exact = compare(v, exactly(c)) == 0;
         w.kind = exact || significant <= FLOAT_DIGITS ? WordKind::Float : WordKind::NotFloat;
         w.value = negative ? -c : c;
+        // Only a hint for the message: the C library's double of the word.
+        const double widened = c;
+        w.asDouble = w.kind == WordKind::NotFloat && !(widened < approx) && !(approx < widened);
         return w;
     }
     return beyond(compare(v, exactly(FLT_MAX)) > 0, negative);

@@ -20,6 +20,8 @@ struct FloatWord {
     float value = 0;
     bool outOfRange = false;  // NotFloat: beyond the largest float
     bool underflow = false;   // NotFloat: nonzero, but below the smallest float's half
+    bool asDouble = false;    // NotFloat: the digits of a double that equals the float
+                              // `value` (a float printed as a double, 17 digits)
 };
 
 // Taken: a hexadecimal literal whose value is exactly a float; a decimal

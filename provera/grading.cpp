@@ -43,16 +43,22 @@ Grade grade(const std::vector<Vector>& vectors, const AnswerLines& answers) {
             }
             d.given = std::move(r.answer);
             d.why = std::move(r.why);
-            d.notFloat = r.notFloat;
+            d.notFloat = r.notFloat && !r.asDouble;
+            d.asDouble = r.asDouble;
+            // Rounded to float, does it agree, or which variant gives it?
+            if (r.notFloat && !agree(r.nearest, v.expected)) {
+                d.causes = causesOf(v.c, r.nearest);
+            }
         }
         ++g.wrong;
         ++counts.wrong;
         g.notFloat += d.notFloat ? 1 : 0;
+        g.asDouble += d.asDouble ? 1 : 0;
         if (d.given) {
             d.causes = causesOf(v.c, *d.given);
-            for (const Variant f : d.causes) {
-                ++g.explained[f];
-            }
+        }
+        for (const Variant f : d.causes) {
+            ++g.explained[f];
         }
         if (g.firstCases.size() < LISTED) {
             g.firstCases.push_back(i);
@@ -73,7 +79,8 @@ Likeliest likeliest(const Grade& g) {
             all.push_back(Cause{v, found->second});
         }
     }
-    all.push_back(Cause{std::nullopt, g.notFloat});
+    all.push_back(Cause{std::nullopt, g.notFloat, false});
+    all.push_back(Cause{std::nullopt, g.asDouble, true});
     int top = 0;
     for (const Cause& c : all) {
         top = c.explains > top ? c.explains : top;
@@ -92,13 +99,20 @@ Likeliest likeliest(const Grade& g) {
 }
 
 const char* causeName(const Cause& c) {
-    return c.variant ? variantName(*c.variant) : "nije-float";
+    if (c.variant) {
+        return variantName(*c.variant);
+    }
+    return c.asDouble ? "ispis-double" : "nije-float";
 }
 
 const char* causeStory(const Cause& c) {
-    return c.variant ? variantStory(*c.variant)
-                     : "nedostaje poslednje zaokruzivanje na float: rezultat je izracunat u "
-                       "double i ispisan bez zaokruzivanja";
+    if (c.variant) {
+        return variantStory(*c.variant);
+    }
+    return c.asDouble ? "rezultat je float, ali je ispisan kao double (sa 17 cifara): float se "
+                        "ispisuje sa najvise 9 cifara (%.9g) ili heksadecimalno"
+                      : "nedostaje poslednje zaokruzivanje na float: rezultat je izracunat u "
+                        "double i ispisan bez zaokruzivanja";
 }
 
 }  // namespace provera

@@ -28,7 +28,9 @@ struct Disagreement {
     std::optional<Answer> given;  // the answer, when the line is one
     std::string why;              // otherwise what is wrong with it
     bool notFloat = false;        // a number of it is no float
+    bool asDouble = false;        // each such number a float printed as a double
     std::vector<Variant> causes;  // the known variants that give this answer
+                                  // (rounded to float, when it is not)
 };
 
 struct OpCount {
@@ -43,6 +45,7 @@ struct Grade {
     std::size_t answered = 0;  // lines the program wrote, kept or not
     int wrong = 0;             // disagreements among the cases answered
     int notFloat = 0;          // of them, answers with a number no float has
+    int asDouble = 0;          // and of those, floats printed as doubles
     std::map<Op, OpCount> byOp;
     std::map<Variant, int> explained;     // disagreements each variant gives
     std::vector<Disagreement> first;      // the first SHOWN disagreements
@@ -51,11 +54,13 @@ struct Grade {
 
 Grade grade(const std::vector<Vector>& vectors, const AnswerLines& answers);
 
-// A cause the report may name: a known variant, or (no variant) the final
-// rounding to float missing, told by answers that are no float at all.
+// A cause the report may name: a known variant, or (no variant) answers
+// that are no float at all: the final rounding to float missing, or (with
+// asDouble) a float printed with a double's digits.
 struct Cause {
     std::optional<Variant> variant;
     int explains = 0;
+    bool asDouble = false;
 };
 
 // The likeliest cause: named when it explains more than half of the

@@ -28,8 +28,9 @@ const char* statusWord(const Run& run, const Grade& g);
 // PROGRAM the command as given, words joined by spaces, control bytes and
 // the backslash as \xNN; AGREEING and TOTAL cases as decimal integers;
 // STATUS statusWord(); CAUSE the likeliest cause's name (a variant's name,
-// or nije-float for answers never rounded to float), or - when none is
-// named.  The line ends with LF.
+// nije-float for answers never rounded to float, ispis-double for floats
+// printed with a double's digits), or - when none is named.  The line ends
+// with LF.
 std::string summaryLine(const Options& o, const Run& run, const Grade& g);
 
 }  // namespace provera

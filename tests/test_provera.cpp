@@ -241,9 +241,12 @@ TEST(Provera, RefusesWhatItMustAndTakesNothingWrongForRight) {
          "\\x1b[2J\\x1b]0;naslov\\x07\\xff\\xfe"},
         {"a double's sum", third, "0.30000000000000004\\n", 1,
          "odgovor nije float: 0.30000000000000004 (najblizi float: 0.300000012 = 0x1.333334p-2)"},
-        {"a double's 17 digits", third, "0.30000001192092896\\n", 1,
+        {"a double's 17 digits", third, "0.30000000000000004 \\n", 1,
          "najverovatniji uzrok (objasnjava 1 od 1 razlika): nedostaje poslednje zaokruzivanje na "
          "float: rezultat je izracunat u double i ispisan bez zaokruzivanja\n"},
+        {"a float as a double", third, "0.30000001192092896\\n", 1,
+         "odgovor nije float: 0.30000001192092896 (to je float 0.300000012 = 0x1.333334p-2 "
+         "ispisan kao double)"},
         {"9 digits", third, "0.300000012\\n", 0, "slaze se: 1 od 1 slucajeva"},
         {"past the range", five, "1e39\\n", 1, "odgovor nije float: 1e39 (van opsega floata)"},
         {"past the range in hex", five, "0x1p+200\\n", 1,
