@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "geometrija/intersect.h"
+#include "provera/float_word.h"
+#include "text/messages.h"
 
 namespace geometrija {
 namespace provera {
@@ -54,6 +56,49 @@ bool readInt(const std::string& word, int& value) {
     const long v = std::strtol(word.c_str(), &end, 10);
     value = static_cast<int>(v);
     return !word.empty() && end == word.c_str() + word.size() && v >= -1000 && v <= 1000;
+}
+
+constexpr const char* NO_CODE = "odgovor ne pocinje kodom rezultata (0, 1 ili 2)";
+
+constexpr std::size_t BY_CODE = static_cast<std::size_t>(-1);
+
+// Reads an answer's result code into `a` (for an operation with one) and
+// checks the count of the floats after it: `count` when given, else as many
+// as the code calls for (BY_CODE).  The index of the first float, or none with `why`
+// said when the answer is refused.
+std::optional<std::size_t> codeAndCount(Op op, const std::vector<std::string>& w, std::size_t count,
+                                        Answer& a, std::string& why) {
+    std::size_t next = 0;
+    if (hasCode(op)) {
+        int code = 0;
+        if (w.empty() || !readInt(w[0], code)) {
+            why = NO_CODE;
+            return std::nullopt;
+        }
+        a.code = code;
+        next = 1;
+    }
+    const std::size_t expected = count != BY_CODE ? count : outputs(op, a.code.value_or(0));
+    if (w.size() - next != expected) {
+        why = "odgovor ima " + std::to_string(w.size() - next) + " brojeva" +
+              (hasCode(op) ? " posle koda" : "") + ", a treba " + std::to_string(expected);
+        return std::nullopt;
+    }
+    return next;
+}
+
+// The nearest float to a number that is none, for the student to compare.
+std::string nearestText(const FloatWord& f) {
+    if (f.outOfRange) {
+        return "van opsega floata";
+    }
+    if (f.underflow) {
+        return "manji od najmanjeg floata, zaokruzen je nula";
+    }
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(f.value));
+    return std::string(f.asDouble ? "to je float " : "najblizi float: ") + buffer + " = " +
+           hexFloat(f.value) + (f.asDouble ? " ispisan kao double" : "");
 }
 
 }  // namespace
@@ -125,7 +170,7 @@ std::optional<Case> parseCase(const std::string& text, std::string& why) {
     const std::vector<std::string> w = words(text);
     const std::optional<Op> op = w.empty() ? std::nullopt : opNamed(w[0]);
     if (!op) {
-        why = "nepoznata operacija: " + (w.empty() ? std::string("(prazan red)") : w[0]);
+        why = "nepoznata operacija: " + (w.empty() ? std::string("(prazan red)") : escaped(w[0]));
         return std::nullopt;
     }
     Case c{*op, {}};
@@ -136,13 +181,13 @@ std::optional<Case> parseCase(const std::string& text, std::string& why) {
         if (*op == Op::HasPointInCircumcircle && i == fixed + 1) {
             int n = 0;
             if (!readInt(w[i], n) || n < 0 || n > 99) {
-                why = "broj tacaka nije ceo broj od 0 do 99: " + w[i];
+                why = "broj tacaka nije ceo broj od 0 do 99: " + escaped(w[i]);
                 return std::nullopt;
             }
             value = static_cast<float>(n);
             total = fixed + 1 + 2 * static_cast<std::size_t>(n);
         } else if (!readFloat(w[i], value)) {
-            why = "nije broj: " + w[i];
+            why = "nije broj: " + escaped(w[i]);
             return std::nullopt;
         }
         c.in.push_back(value);
@@ -161,33 +206,64 @@ std::optional<Case> parseCase(const std::string& text, std::string& why) {
 std::optional<Answer> parseAnswer(Op op, const std::string& text, std::string& why) {
     const std::vector<std::string> w = words(text);
     Answer a;
-    std::size_t next = 0;
-    if (hasCode(op)) {
-        int code = 0;
-        if (w.empty() || !readInt(w[0], code)) {
-            why = "odgovor ne pocinje kodom rezultata (0, 1 ili 2)";
-            return std::nullopt;
-        }
-        a.code = code;
-        next = 1;
-    }
     // The points' count is the case's; an answer gives as many as it has.
-    const std::size_t expected =
-        op == Op::HasPointInCircumcircle ? w.size() - next : outputs(op, a.code.value_or(0));
-    if (w.size() - next != expected) {
-        why = "odgovor ima " + std::to_string(w.size() - next) + " brojeva posle koda, a treba " +
-              std::to_string(expected);
+    const std::size_t count =
+        op == Op::HasPointInCircumcircle && !w.empty() ? w.size() - 1 : BY_CODE;
+    const std::optional<std::size_t> first = codeAndCount(op, w, count, a, why);
+    if (!first) {
         return std::nullopt;
     }
-    for (std::size_t i = next; i < w.size(); ++i) {
+    for (std::size_t i = *first; i < w.size(); ++i) {
         float value = 0;
         if (!readFloat(w[i], value)) {
-            why = "nije broj: " + w[i];
+            why = "nije broj: " + escaped(w[i]);
             return std::nullopt;
         }
         a.out.push_back(value);
     }
     return a;
+}
+
+std::size_t pointsOf(const Case& c) {
+    const auto at = static_cast<std::size_t>(fixedInputs(c.op));
+    return c.op == Op::HasPointInCircumcircle && c.in.size() > at
+               ? static_cast<std::size_t>(c.in[at])
+               : 0;
+}
+
+Reading readAnswer(const Case& c, const std::string& text) {
+    const std::vector<std::string> w = words(text);
+    Reading r;
+    Answer a;
+    const std::size_t count = c.op == Op::HasPointInCircumcircle ? 2 * pointsOf(c) : BY_CODE;
+    const std::optional<std::size_t> first = codeAndCount(c.op, w, count, a, r.why);
+    if (!first) {
+        return r;
+    }
+    std::string notNumber;
+    for (std::size_t i = *first; i < w.size(); ++i) {
+        const FloatWord f = readFloatWord(w[i]);
+        if (f.kind == WordKind::NotNumber && notNumber.empty()) {
+            notNumber = "nije broj: " + escaped(w[i]);
+        }
+        if (f.kind == WordKind::NotFloat && !r.notFloat) {
+            r.notFloat = true;
+            r.asDouble = true;
+            r.why = "odgovor nije float: " + escaped(w[i]) + " (" + nearestText(f) + ")";
+        }
+        r.asDouble = r.asDouble && (f.kind != WordKind::NotFloat || f.asDouble);
+        a.out.push_back(f.value);
+    }
+    if (!notNumber.empty()) {
+        r.why = notNumber;  // told before a number that is no float
+        r.notFloat = false;
+        r.asDouble = false;
+    } else if (!r.notFloat) {
+        r.answer = a;
+    } else {
+        r.nearest = a;
+    }
+    return r;
 }
 
 }  // namespace provera

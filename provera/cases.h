@@ -62,5 +62,20 @@ std::string decimalInputs(const Case& c);
 std::optional<Case> parseCase(const std::string& text, std::string& why);
 std::optional<Answer> parseAnswer(Op op, const std::string& text, std::string& why);
 
+// A hasPointInCircumcircle case's count of points (0 for other operations).
+std::size_t pointsOf(const Case& c);
+
+// A student's answer line read for its case: as many words as the case
+// calls for (every point of a hasPointInCircumcircle case), each naming a
+// float exactly (provera/float_word.h).
+struct Reading {
+    std::optional<Answer> answer;  // the answer, when every word is a float
+    std::string why;               // otherwise what is wrong, its words escaped
+    bool notFloat = false;         // a number that no float has
+    bool asDouble = false;         // each such number a float printed as a double
+    Answer nearest;                // then: the answer with each number's nearest float
+};
+Reading readAnswer(const Case& c, const std::string& text);
+
 }  // namespace provera
 }  // namespace geometrija
