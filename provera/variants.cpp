@@ -64,13 +64,11 @@ Answer model(const Case& c, Variant variant) {
             break;
         case Op::IntersectLines:
         case Op::IntersectSegments: {
-            P r{};
+            P r = at(c, 8);  // the caller's point before the call
             a.code = c.op == Op::IntersectLines
                          ? k.lines(at(c, 0), at(c, 2), at(c, 4), at(c, 6), &r)
                          : k.segments(at(c, 0), at(c, 2), at(c, 4), at(c, 6), &r);
-            if (*a.code == 1) {
-                a.out = {r.x, r.y};
-            }
+            a.out = {r.x, r.y};
             break;
         }
         case Op::Normal: {
@@ -89,6 +87,8 @@ Answer model(const Case& c, Variant variant) {
             P from{};
             int first = 0;
             a.code = k.centre(v, o, from, &first) ? 1 : first;
+            // The caller's circle before the call, written only on code 1.
+            a.out = {c.in[6], c.in[7], c.in[8]};
             if (*a.code == 1) {
                 a.out = {o.x, o.y, k.distance(from, o)};
             }
