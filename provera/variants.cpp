@@ -64,7 +64,7 @@ constexpr VariantInfo VARIANTS[] = {
      D | C | H},
     {Variant::MidpointInFloat, "sredina-float",
      "zbir u sredini duzi (a.x + b.x) sabran u float, pa kod velikih koordinata prekoraci opseg",
-     B | C | H},
+     B | C},
     {Variant::ToleranceNotStrict, "tolerancija-nestroga",
      "provera tolerancije sa >= umesto strogog > (nulti pravci se seku)", CROSSING},
     {Variant::RangeStrict, "opseg-strog",
