@@ -111,7 +111,7 @@ public:
         if (is(Variant::MidpointHalfDifference)) {
             return rounded(a + (b - a) / 2.0);
         }
-        if (inFloat() || is(Variant::MidpointInFloat)) {
+        if (inFloat()) {
             return (f(a) + f(b)) / 2;
         }
         return rounded((a + b) / 2.0);

@@ -27,7 +27,6 @@ enum class Variant {
     FloatOnly,           // every step in float
     Fused,               // in float, each product fused into the next sum
     DifferencesInFloat,  // distance's differences subtracted in float, then widened
-    MidpointInFloat,     // the midpoint's sum in float
     // A comparison of the other strictness.
     ToleranceNotStrict,  // the tolerance test >= instead of >
     RangeStrict,         // the segments' range test 0 < s < 1

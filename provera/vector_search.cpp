@@ -143,8 +143,10 @@ void searchedBlocks(std::vector<Case>& cases) {
         cases, 1004, V::LengthsUnrounded,
         [](Draw& d) { return aroundCircle(d, thinAtFirst(d, 0.99999f, 1.00001f), 3); }, CLOSE);
     // The circumcentre through its second and its third pair of bisectors.
-    for (const V cause : {V::NoFallback, V::FallbackOrder, V::RadiusFromFirst}) {
-        const auto seed = 1010 + static_cast<std::uint32_t>(cause);
+    // Every seed is written out: none may change when the list of causes does.
+    const std::pair<V, std::uint32_t> fallbacks[] = {
+        {V::NoFallback, 1030}, {V::FallbackOrder, 1031}, {V::RadiusFromFirst, 1032}};
+    for (const auto& [cause, seed] : fallbacks) {
         block(cases, seed, cause, [](Draw& d) { return circle(thinAtFirst(d, 0.3f, 0.9f)); });
         block(cases, seed + 100, cause, [](Draw& d) { return circle(thinAtFirstTwo(d)); });
         block(
@@ -158,9 +160,15 @@ void searchedBlocks(std::vector<Case>& cases) {
     }
     // Points near a circle of any size: each rounding of the centre and the
     // radius decides some of them.
-    for (const V cause : {V::ParameterUnrounded, V::DifferencesUnrounded, V::DifferencesInFloat,
-                          V::ToleranceAbsolute, V::CrossUnrounded, V::SumUnrounded, V::Fused}) {
-        block(cases, 1300 + static_cast<std::uint32_t>(cause), cause, [](Draw& d) {
+    const std::pair<V, std::uint32_t> nearCircle[] = {{V::ParameterUnrounded, 1302},
+                                                      {V::DifferencesUnrounded, 1305},
+                                                      {V::DifferencesInFloat, 1308},
+                                                      {V::ToleranceAbsolute, 1314},
+                                                      {V::CrossUnrounded, 1301},
+                                                      {V::SumUnrounded, 1303},
+                                                      {V::Fused, 1307}};
+    for (const auto& [cause, seed] : nearCircle) {
+        block(cases, seed, cause, [](Draw& d) {
             const float r = d.word() % 2 ? d.between(0.5f, 50.0f) : d.between(1e-4f, 1e-2f);
             return aroundCircle(d, onCircle(d, r), 4);
         });
@@ -185,13 +193,14 @@ void searchedBlocks(std::vector<Case>& cases) {
         const auto whole = [&d] { return static_cast<float>(static_cast<int>(d.word() % 7) - 3); };
         return circle({-0.0f, whole(), -0.0f, whole(), whole(), whole()});
     });
-    // Sums past float's range: a midpoint of two huge coordinates.
+    // Sums past float's range: a midpoint of two huge coordinates, which
+    // the arithmetic in float makes infinite.
     const auto huge = [](Draw& d) { return d.sign() * d.between(1.8e38f, 3.4e38f); };
-    block(cases, 1510, V::MidpointInFloat, [&huge](Draw& d) {
+    block(cases, 1510, V::FloatOnly, [&huge](Draw& d) {
         const float x = huge(d);
         return withStart(Op::Bisector, {x, d.typed(), x * d.between(0.6f, 1), d.typed()});
     });
-    block(cases, 1511, V::MidpointInFloat, [&huge](Draw& d) {
+    block(cases, 1511, V::FloatOnly, [&huge](Draw& d) {
         const float x = huge(d);
         return circle({x, d.typed(), x, d.typed(), x, d.typed()});
     });
