@@ -10,11 +10,6 @@ namespace geometrija {
 
 namespace {
 
-// Added to the x of a point found exactly on a circumcircle, in double, the
-// sum stored back as float.  It moves the point only where |x| < 32 or so;
-// beyond, the sum rounds back to x.
-constexpr double COCIRCULAR_NUDGE = 1e-6;
-
 // The centre of the circle through P1, P2, P3 as the crossing of two
 // bisectors, built first from P1 (of P1P2 and P1P3).  The parallel
 // tolerance of intersectLines looks only at the angle between the two

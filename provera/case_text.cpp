@@ -15,20 +15,21 @@ namespace provera {
 
 namespace {
 
-// The floats an answer with this code carries (HasPointInCircumcircle:
-// as many as its case has points, counted by the caller).
-std::size_t outputs(Op op, int code) {
+// The floats an answer carries, whatever its code: the intersections' and
+// the circle's result as the call left it (HasPointInCircumcircle: as many
+// as its case has points, counted by the caller).
+std::size_t outputs(Op op, int /*code*/) {
     switch (op) {
         case Op::Distance:
             return 1;
         case Op::IntersectLines:
         case Op::IntersectSegments:
-            return code == ONE_POINT ? 2 : 0;
+            return 2;
         case Op::Normal:
         case Op::Bisector:
             return 4;
         case Op::Circumcircle:
-            return code == ONE_POINT ? 3 : 0;
+            return 3;
         case Op::HasPointInCircumcircle:
             break;
     }

@@ -18,17 +18,21 @@ namespace {
 struct OpInfo {
     Op op;
     const char* name;
-    int inputs;  // fixed inputs (for HasPointInCircumcircle: before the count)
+    // Fixed inputs (for HasPointInCircumcircle: before the count).  The
+    // intersections end with the result point's starting value (rx ry), the
+    // circle with its starting centre and radius (kx ky kr): the answer shows
+    // them as the call left them.
+    int inputs;
     bool coded;
 };
 
 constexpr OpInfo OPS[] = {
     {Op::Distance, "distance", 4, false},
-    {Op::IntersectLines, "intersectLines", 8, true},
-    {Op::IntersectSegments, "intersectSegments", 8, true},
+    {Op::IntersectLines, "intersectLines", 10, true},
+    {Op::IntersectSegments, "intersectSegments", 10, true},
     {Op::Normal, "addNormal", 6, false},
     {Op::Bisector, "addBisector", 4, false},
-    {Op::Circumcircle, "circumcircle", 6, true},
+    {Op::Circumcircle, "circumcircle", 9, true},
     {Op::HasPointInCircumcircle, "hasPointInCircumcircle", 6, true},
 };
 
@@ -41,7 +45,6 @@ const OpInfo& info(Op op) {
     return OPS[0];
 }
 
-// The number of floats an answer with this code carries.
 Tacka at(const Case& c, std::size_t i) {
     return Tacka(c.in[i], c.in[i + 1]);
 }
@@ -100,13 +103,11 @@ Answer fromLibrary(const Case& c) {
             break;
         case Op::IntersectLines:
         case Op::IntersectSegments: {
-            Tacka r;
+            Tacka r = at(c, 8);  // the caller's point before the call
             a.code = c.op == Op::IntersectLines
                          ? intersectLines(Prava(at(c, 0), at(c, 2)), Prava(at(c, 4), at(c, 6)), &r)
                          : intersectSegments(Duz(at(c, 0), at(c, 2)), Duz(at(c, 4), at(c, 6)), &r);
-            if (*a.code == ONE_POINT) {
-                a.out = {r.x, r.y};
-            }
+            a.out = {r.x, r.y};
             break;
         }
         case Op::Normal:
@@ -124,11 +125,9 @@ Answer fromLibrary(const Case& c) {
             break;
         }
         case Op::Circumcircle: {
-            Krug k{};
+            Krug k{at(c, 6), c.in[8], 0};  // the caller's circle before the call
             a.code = circumcircle(at(c, 0), at(c, 2), at(c, 4), &k);
-            if (*a.code == ONE_POINT) {
-                a.out = {k.center.x, k.center.y, k.radius};
-            }
+            a.out = {k.center.x, k.center.y, k.radius};
             break;
         }
         case Op::HasPointInCircumcircle: {

@@ -13,11 +13,11 @@ namespace provera {
 
 enum class Op {
     Distance,                // ax ay bx by = d
-    IntersectLines,          // px py dx dy qx qy ex ey = code [x y]
-    IntersectSegments,       // ax ay bx by cx cy dx dy = code [x y]
+    IntersectLines,          // px py dx dy qx qy ex ey rx ry = code x y
+    IntersectSegments,       // ax ay bx by cx cy dx dy rx ry = code x y
     Normal,                  // px py rpx rpy rdx rdy = px py dx dy
     Bisector,                // ax ay bx by = mx my dx dy
-    Circumcircle,            // ax ay bx by cx cy = code [cx cy r]
+    Circumcircle,            // ax ay bx by cx cy kx ky kr = code kx ky kr
     HasPointInCircumcircle,  // ax ay bx by cx cy n x1 y1 ... = code x1 y1 ...
 };
 

@@ -2,8 +2,10 @@
 // library's own, to standard output; with --provera FILE, compares what it
 // would write with FILE and names the first line that differs.  Each answer
 // is also worked out step by step (variants.h) and must agree: the checker's
-// account of a wrong answer rests on that.
-//   geometrija-vektori [--provera FILE]
+// account of a wrong answer rests on that.  And every known cause must be
+// caught by enough cases of each operation where it acts (coverage.h), or
+// nothing is written; --pokrivenost prints how many cases catch each.
+//   geometrija-vektori [--provera FILE | --pokrivenost]
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "provera/cases.h"
+#include "provera/coverage.h"
 #include "provera/variants.h"
 #include "provera/vector_set.h"
 
@@ -34,8 +37,9 @@ std::string vectorsText(const std::vector<Case>& cases) {
 
 int main(int argc, char** argv) {
     const bool check = argc == 3 && std::string(argv[1]) == "--provera";
-    if (argc != 1 && !check) {
-        std::fprintf(stderr, "upotreba: geometrija-vektori [--provera FAJL]\n");
+    const bool table = argc == 2 && std::string(argv[1]) == "--pokrivenost";
+    if (argc != 1 && !check && !table) {
+        std::fprintf(stderr, "upotreba: geometrija-vektori [--provera FAJL | --pokrivenost]\n");
         return 2;
     }
     const std::vector<Case> cases = testVectors();
@@ -48,6 +52,17 @@ int main(int argc, char** argv) {
                          caseText(c).c_str());
             return 1;
         }
+    }
+    const Coverage covered = coverage(cases);
+    if (table) {
+        std::fputs(coverageTable(covered).c_str(), stdout);
+    }
+    const std::vector<std::string> missing = gaps(covered);
+    for (const std::string& line : missing) {
+        std::fprintf(stderr, "geometrija-vektori: %s\n", line.c_str());
+    }
+    if (!missing.empty() || table) {
+        return missing.empty() ? 0 : 1;
     }
     const std::string text = vectorsText(cases);
     if (!check) {

@@ -1,27 +1,38 @@
 // One variant's arithmetic: the toolkit's steps, each rounded as the
-// toolkit rounds it unless the variant changes that step.  For variants.cpp
-// alone.
+// toolkit rounds it unless the variant changes that step.  Every quantity is
+// held in double: a float value where the toolkit rounds, the unrounded one
+// where a variant leaves the rounding out.  For variants.cpp alone.
 #pragma once
 
 #include <cmath>
 #include <utility>
 #include <vector>
 
+#include "geometrija/intersect.h"
+#include "geometrija/triangulate.h"
 #include "provera/variants.h"
 
 namespace geometrija {
 namespace provera {
 namespace detail {
 
-struct P {
-    float x;
-    float y;
+struct V {
+    double x;
+    double y;
 };
+
+// Rounded to float, and the float again as a double.
+inline double rounded(double x) {
+    return static_cast<float>(x);
+}
+inline float f(double x) {
+    return static_cast<float>(x);
+}
 
 // Exact equality, as the toolkit compares: the tests are meant to the bit.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wfloat-equal"
-inline bool equal(float a, float b) {
+inline bool equal(double a, double b) {
     return a == b;
 }
 #pragma GCC diagnostic pop
@@ -30,125 +41,156 @@ class Reckoner {
 public:
     explicit Reckoner(Variant v) : v_(v) {}
 
-    P difference(P a, P b) const {
-        if (inFloat()) {
+    // a - b: PQ, p, q, a bisector's direction.  In float it is the same:
+    // a float difference rounded once either way.
+    V difference(V a, V b) const {
+        if (is(Variant::DifferencesUnrounded)) {
             return {a.x - b.x, a.y - b.y};
         }
-        return {static_cast<float>(static_cast<double>(a.x) - b.x),
-                static_cast<float>(static_cast<double>(a.y) - b.y)};
+        return {rounded(a.x - b.x), rounded(a.y - b.y)};
     }
-    // The cross product as the tolerance test and the quotient see it.
-    double cross(P u, P v) const {
+    double cross(V u, V v) const {
         switch (v_) {
             case Variant::CrossUnrounded:
-                return static_cast<double>(u.x) * v.y - static_cast<double>(u.y) * v.x;
-            case Variant::Fused:
-                return std::fma(u.x, v.y, -(u.y * v.x));
-            case Variant::FloatOnly:
                 return u.x * v.y - u.y * v.x;
+            case Variant::Fused:
+                return std::fma(f(u.x), f(v.y), -(f(u.y) * f(v.x)));
+            case Variant::FloatOnly:
+                return f(u.x) * f(v.y) - f(u.y) * f(v.x);
             default:
-                return static_cast<float>(static_cast<double>(u.x) * v.y -
-                                          static_cast<double>(u.y) * v.x);
+                return rounded(u.x * v.y - u.y * v.x);
         }
     }
-    float squaredLength(P v) const {
-        if (v_ == Variant::FloatOnly) {
-            return v.x * v.x + v.y * v.y;
+    double squaredLength(V v) const {
+        switch (v_) {
+            case Variant::LengthsUnrounded:
+                return v.x * v.x + v.y * v.y;
+            case Variant::Fused:
+                return std::fma(f(v.x), f(v.x), f(v.y) * f(v.y));
+            case Variant::FloatOnly:
+                return f(v.x) * f(v.x) + f(v.y) * f(v.y);
+            default:
+                return rounded(v.x * v.x + v.y * v.y);
         }
-        if (v_ == Variant::Fused) {
-            return std::fma(v.x, v.x, v.y * v.y);
-        }
-        return static_cast<float>(static_cast<double>(v.x) * v.x + static_cast<double>(v.y) * v.y);
     }
-    bool exceeds(double c, float a, float b) const {
+    // The tolerance test: c^2 > eps * a * b, the right side from the left.
+    bool exceeds(double c, double a, double b) const {
+        const double eps = PARALLEL_EPSILON;
+        switch (v_) {
+            case Variant::ToleranceNotStrict:
+                return c * c >= eps * a * b;
+            case Variant::ToleranceAbsolute:
+                return c * c > eps;
+            case Variant::Fused:
+            case Variant::FloatOnly:
+                return f(c) * f(c) > PARALLEL_EPSILON * f(a) * f(b);
+            default:
+                return c * c > eps * a * b;
+        }
+    }
+    double quotient(double num, double den) const {
+        if (is(Variant::ParameterUnrounded)) {
+            return num / den;
+        }
         if (inFloat()) {
-            const float f = static_cast<float>(c);
-            return f * f > 1e-5f * a * b;
+            return f(num) / f(den);
         }
-        return c * c > static_cast<double>(1e-5f) * a * static_cast<double>(b);
+        return rounded(num / den);
     }
-    float quotient(double num, double den) const {
+    // start + t * dir.
+    double along(double start, double dir, double t) const {
+        if (is(Variant::FloatOnly)) {
+            return f(t) * f(dir) + f(start);
+        }
+        if (is(Variant::Fused)) {
+            return std::fma(f(t), f(dir), f(start));
+        }
+        return rounded(t * dir + start);
+    }
+    double half(double a, double b) const {
+        if (is(Variant::MidpointHalfDifference)) {
+            return rounded(a + (b - a) / 2.0);
+        }
         if (inFloat()) {
-            return static_cast<float>(num) / static_cast<float>(den);
+            return (f(a) + f(b)) / 2;
         }
-        return static_cast<float>(num / den);
+        return rounded((a + b) / 2.0);
     }
-    float along(float start, float dir, float t) const {
-        if (v_ == Variant::FloatOnly) {
-            return t * dir + start;
+    double squaredDistance(V a, V b) const {
+        if (inFloat() || is(Variant::DifferencesInFloat)) {
+            const float dx = f(b.x) - f(a.x);
+            const float dy = f(b.y) - f(a.y);
+            if (is(Variant::FloatOnly)) {
+                return dx * dx + dy * dy;
+            }
+            if (is(Variant::Fused)) {
+                return std::fma(dx, dx, dy * dy);
+            }
+            return static_cast<double>(dx) * dx + static_cast<double>(dy) * dy;
         }
-        if (v_ == Variant::Fused) {
-            return std::fma(t, dir, start);
-        }
-        return static_cast<float>(static_cast<double>(t) * dir + start);
-    }
-    P midpoint(P a, P b) const {
-        if (inFloat()) {
-            return {(a.x + b.x) / 2, (a.y + b.y) / 2};
-        }
-        return {static_cast<float>((static_cast<double>(a.x) + b.x) / 2.0),
-                static_cast<float>((static_cast<double>(a.y) + b.y) / 2.0)};
-    }
-    double squaredDistance(P a, P b) const {
-        if (inFloat()) {
-            const float dx = b.x - a.x;
-            const float dy = b.y - a.y;
-            return v_ == Variant::Fused ? std::fma(dx, dx, dy * dy) : dx * dx + dy * dy;
-        }
-        const double dx = static_cast<double>(b.x) - a.x;
-        const double dy = static_cast<double>(b.y) - a.y;
+        const double dx = b.x - a.x;
+        const double dy = b.y - a.y;
         return dx * dx + dy * dy;
     }
-    float distance(P a, P b) const {
+    double distance(V a, V b) const {
         const double squared = squaredDistance(a, b);
-        if (v_ == Variant::SumUnrounded) {
-            return static_cast<float>(std::sqrt(squared));
+        if (is(Variant::SumUnrounded)) {
+            return rounded(std::sqrt(squared));
         }
         if (inFloat()) {
-            return std::sqrt(static_cast<float>(squared));
+            return std::sqrt(f(squared));
         }
-        return static_cast<float>(std::sqrt(static_cast<double>(static_cast<float>(squared))));
+        return rounded(std::sqrt(rounded(squared)));
     }
 
-    // intersectLines: the point, direction pairs (p, d) and (q, e).
-    int lines(P p, P d, P q, P e, P* r) const {
-        const P pq = difference(q, p);
+    // intersectLines: the point, direction pairs (p, d) and (q, e); the
+    // result point r as the call leaves it.
+    int lines(V p, V d, V q, V e, V& r) const {
+        const V pq = difference(q, p);
         const double num = cross(pq, e);
         const double den = cross(d, e);
-        const float dLength = squaredLength(d);
-        const float eLength = squaredLength(e);
+        const double dLength = squaredLength(d);
+        const double eLength = squaredLength(e);
+        const double t = quotient(num, den);
         if (exceeds(den, dLength, eLength)) {
-            const float t = quotient(num, den);
-            *r = {along(p.x, d.x, t), along(p.y, d.y, t)};
-            return 1;
+            r = {along(p.x, d.x, t), along(p.y, d.y, t)};
+            return ONE_POINT;
         }
-        const float weight = v_ == Variant::SwappedWeight ? eLength : dLength;
-        return exceeds(num, weight, squaredLength(pq)) ? 0 : 2;
+        if (is(Variant::WritesOnMiss)) {
+            r = {along(p.x, d.x, t), along(p.y, d.y, t)};
+        }
+        const double weight = is(Variant::SwappedWeight) ? eLength : dLength;
+        return code(exceeds(num, weight, squaredLength(pq)) ? NO_POINT : INFINITELY_MANY);
     }
 
-    int segments(P a0, P a1, P b0, P b1, P* r) const {
-        const P pq = difference(b0, a0);
-        const P p = difference(a1, a0);
-        const P q = difference(b1, b0);
+    int segments(V a0, V a1, V b0, V b1, V& r) const {
+        const V pq = difference(b0, a0);
+        const V p = difference(a1, a0);
+        const V q = difference(b1, b0);
         const double pqxp = cross(pq, p);
         const double pqxq = cross(pq, q);
         const double den = cross(p, q);
-        const float pLength = squaredLength(p);
-        if (exceeds(den, pLength, squaredLength(q))) {
-            const float s = quotient(pqxp, den);
-            const float t = quotient(pqxq, den);
-            if (0 <= s && s <= 1 && 0 <= t && t <= 1) {
-                *r = {along(a0.x, p.x, t), along(a0.y, p.y, t)};
-                return 1;
-            }
-            return 0;
+        const double t = quotient(pqxq, den);  // along the first
+        if (is(Variant::WritesOnMiss)) {
+            r = {along(a0.x, p.x, t), along(a0.y, p.y, t)};
         }
-        if (exceeds(pqxp, pLength, squaredLength(pq))) {
-            return 0;
+        const double pLength = squaredLength(p);
+        const double qLength = squaredLength(q);
+        if (exceeds(den, pLength, qLength)) {
+            const double s = quotient(pqxp, den);  // along the second
+            if (inRange(s) && inRange(t)) {
+                r = {along(a0.x, p.x, t), along(a0.y, p.y, t)};
+                return ONE_POINT;
+            }
+            return code(NO_POINT);
+        }
+        const double weight = is(Variant::SwappedWeight) ? qLength : pLength;
+        if (exceeds(pqxp, weight, squaredLength(pq))) {
+            return code(NO_POINT);
         }
         if (equal(a0.x, a1.x)) {
-            for (P* e : {&a0, &a1, &b0, &b1}) {
-                std::swap(e->x, e->y);
+            for (V* end : {&a0, &a1, &b0, &b1}) {
+                std::swap(end->x, end->y);
             }
         }
         if (a1.x < a0.x) {
@@ -157,64 +199,99 @@ public:
         if (b1.x < b0.x) {
             std::swap(b0, b1);
         }
-        return ((b0.x >= a0.x && b0.x >= a1.x) || b1.x < a0.x) ? 0 : 2;
+        const bool apart = is(Variant::OverlapStrictness)
+                               ? (b0.x > a0.x && b0.x > a1.x) || b1.x <= a0.x
+                               : (b0.x >= a0.x && b0.x >= a1.x) || b1.x < a0.x;
+        return code(apart ? NO_POINT : INFINITELY_MANY);
     }
 
     // The bisector of a and b: the midpoint, and b - a turned a quarter turn.
-    std::pair<P, P> bisector(P a, P b) const {
-        const P d = difference(b, a);
-        return {midpoint(a, b), P{-d.y, d.x}};
+    std::pair<V, V> bisector(V a, V b) const {
+        const V d = difference(b, a);
+        return {V{half(a.x, b.x), half(a.y, b.y)}, V{-d.y, d.x}};
     }
 
-    // The circumcentre from the first vertex whose two bisectors cross.
-    bool centre(const P (&v)[3], P& o, P& from, int* first) const {
-        for (int i = 0; i < 3; ++i) {
-            const P a = v[i];
-            const auto [m1, d1] = bisector(a, v[(i + 1) % 3]);
-            const auto [m2, d2] = bisector(a, v[(i + 2) % 3]);
+    // The circumcentre from the first vertex whose two bisectors cross, and
+    // the vertex the radius is measured from; `first` is what the first
+    // pair's intersection gave.
+    bool centre(const V (&v)[3], V& o, V& from, int& first) const {
+        const int all[3] = {0, 1, 2};
+        const int thirdFirst[3] = {0, 2, 1};
+        const int tries = is(Variant::NoFallback) ? 1 : 3;
+        for (int k = 0; k < tries; ++k) {
+            const int i = is(Variant::FallbackOrder) ? thirdFirst[k] : all[k];
+            const auto [m1, d1] = bisector(v[i], v[(i + 1) % 3]);
+            const auto [m2, d2] = bisector(v[i], v[(i + 2) % 3]);
             o = {0, 0};
-            const int found = lines(m1, d1, m2, d2, &o);
-            if (i == 0) {
-                *first = found;
+            const int found = lines(m1, d1, m2, d2, o);
+            if (k == 0) {
+                first = found;
             }
-            if (found == 1) {
-                from = a;
+            if (found == ONE_POINT) {
+                from = is(Variant::RadiusFromFirst) ? v[0] : v[i];
                 return true;
             }
         }
         return false;
     }
 
-    int inCircle(const P (&v)[3], std::vector<P>& pts) const {
-        P o{};
-        P from{};
+    int inCircle(const V (&v)[3], std::vector<V>& pts) const {
+        V o{};
+        V from{};
         int first = 0;
-        if (!centre(v, o, from, &first)) {
+        if (!centre(v, o, from, first)) {
             return 1;
         }
-        const float r = distance(from, o);
-        for (P& p : pts) {
+        const double r = distance(from, o);
+        for (V& p : pts) {
             bool vertex = false;
-            for (const P& w : v) {
+            for (const V& w : v) {
                 vertex = vertex || (equal(p.x, w.x) && equal(p.y, w.y));
             }
             if (vertex) {
                 continue;
             }
             if (equal(distance(p, o), r)) {
-                p.x = static_cast<float>(p.x + 1e-6);
+                nudge(p);
             }
-            if (distance(p, o) < r) {
+            const double d = distance(p, o);
+            if (is(Variant::InsideNotStrict) ? d <= r : d < r) {
                 return 1;
             }
         }
         return 0;
     }
 
+    bool writesOnMiss() const { return is(Variant::WritesOnMiss); }
+
 private:
+    bool is(Variant v) const { return v_ == v; }
     // Fused is float arithmetic too: in double, a product of two floats is
     // exact, and fusing it with the next sum changes nothing.
-    bool inFloat() const { return v_ == Variant::FloatOnly || v_ == Variant::Fused; }
+    bool inFloat() const { return is(Variant::FloatOnly) || is(Variant::Fused); }
+    bool inRange(double s) const {
+        return is(Variant::RangeStrict) ? 0 < s && s < 1 : 0 <= s && s <= 1;
+    }
+    int code(int c) const {
+        if (is(Variant::CodesSwapped) && c != ONE_POINT) {
+            return c == NO_POINT ? INFINITELY_MANY : NO_POINT;
+        }
+        return c;
+    }
+    void nudge(V& p) const {
+        switch (v_) {
+            case Variant::NudgeInFloat:
+                p.x = f(p.x) + static_cast<float>(COCIRCULAR_NUDGE);
+                break;
+            case Variant::NudgeOnY:
+                p.y = rounded(p.y + COCIRCULAR_NUDGE);
+                break;
+            case Variant::NudgeMissing:
+                break;
+            default:
+                p.x = rounded(p.x + COCIRCULAR_NUDGE);
+        }
+    }
 
     Variant v_;
 };

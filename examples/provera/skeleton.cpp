@@ -83,12 +83,12 @@ int main() {
         if (op == "distance") {
             say({myDistance(point(0), point(2))});
         } else if (op == "intersectLines" || op == "intersectSegments") {
-            Tacka r;
+            Tacka r = point(8);  // the result point's starting value, rx ry
             const int code =
                 op == "intersectLines"
                     ? myIntersectLines(Prava(point(0), point(2)), Prava(point(4), point(6)), &r)
                     : myIntersectSegments(Duz(point(0), point(2)), Duz(point(4), point(6)), &r);
-            say(code == ONE_POINT ? std::vector<float>{r.x, r.y} : std::vector<float>{}, &code);
+            say({r.x, r.y}, &code);  // the point as the call left it
         } else if (op == "addNormal" || op == "addBisector") {
             Prava r;
             if (op == "addNormal") {
@@ -98,11 +98,11 @@ int main() {
             }
             say({r.point.x, r.point.y, r.dir.x, r.dir.y});
         } else if (op == "circumcircle") {
-            Krug k{};
+            Krug k{};  // the circle's starting centre and radius, kx ky kr
+            k.center = point(6);
+            k.radius = in[8];
             const int code = myCircumcircle(point(0), point(2), point(4), &k);
-            say(code == ONE_POINT ? std::vector<float>{k.center.x, k.center.y, k.radius}
-                                  : std::vector<float>{},
-                &code);
+            say({k.center.x, k.center.y, k.radius}, &code);  // as the call left it
         } else if (op == "hasPointInCircumcircle") {
             // The triple, the count n, then n points (which a nudge may move).
             std::vector<Tacka> pts;

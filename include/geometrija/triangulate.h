@@ -8,6 +8,11 @@
 
 namespace geometrija {
 
+// Added to the x of a point found exactly on a circumcircle, in double, the
+// sum stored back as float.  It moves the point only where |x| < 32 or so;
+// beyond, the sum rounds back to x.
+constexpr double COCIRCULAR_NUDGE = 1e-6;
+
 // 1 when some point of pts[0..n-1] other than P1, P2, P3 lies strictly inside
 // the circle through them, else 0.  May nudge pts[t].x of a point found
 // exactly on the circle.
