@@ -39,6 +39,11 @@ Grade grade(const std::vector<Vector>& vectors, const AnswerLines& answers) {
             if (r.answer && agree(*r.answer, v.expected)) {
                 ++g.agreeing;
                 ++counts.agreeing;
+                for (const Variant f : WRONG_VARIANTS) {
+                    if (actsOn(f, v.c.op) && !agree(model(v.c, f), v.expected)) {
+                        ++g.contradicted[f];
+                    }
+                }
                 continue;
             }
             d.given = std::move(r.answer);
@@ -75,22 +80,29 @@ Likeliest likeliest(const Grade& g) {
     std::vector<Cause> all;
     for (const Variant v : WRONG_VARIANTS) {
         const auto found = g.explained.find(v);
-        if (found != g.explained.end()) {
-            all.push_back(Cause{v, found->second});
+        if (found != g.explained.end() && 2 * found->second > g.wrong) {
+            const auto against = g.contradicted.find(v);
+            all.push_back(
+                Cause{v, found->second, against == g.contradicted.end() ? 0 : against->second});
         }
     }
-    all.push_back(Cause{std::nullopt, g.notFloat, false});
-    all.push_back(Cause{std::nullopt, g.asDouble, true});
-    int top = 0;
-    for (const Cause& c : all) {
-        top = c.explains > top ? c.explains : top;
+    for (const bool asDouble : {false, true}) {
+        const int n = asDouble ? g.asDouble : g.notFloat;
+        if (2 * n > g.wrong) {
+            all.push_back(Cause{std::nullopt, n, 0, asDouble});
+        }
     }
     Likeliest l;
-    if (top == 0 || 2 * top <= g.wrong) {
+    if (all.empty()) {
         return l;
     }
+    const auto score = [](const Cause& c) { return c.explains - c.contradicts; };
+    int top = score(all[0]);
     for (const Cause& c : all) {
-        if (c.explains == top) {
+        top = score(c) > top ? score(c) : top;
+    }
+    for (const Cause& c : all) {
+        if (score(c) == top) {
             l.causes.push_back(c);
         }
     }

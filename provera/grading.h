@@ -48,6 +48,8 @@ struct Grade {
     int asDouble = 0;          // and of those, floats printed as doubles
     std::map<Op, OpCount> byOp;
     std::map<Variant, int> explained;     // disagreements each variant gives
+    std::map<Variant, int> contradicted;  // agreeing cases each variant would
+                                          // have got wrong
     std::vector<Disagreement> first;      // the first SHOWN disagreements
     std::vector<std::size_t> firstCases;  // the first LISTED, by index
 };
@@ -60,12 +62,17 @@ Grade grade(const std::vector<Vector>& vectors, const AnswerLines& answers);
 struct Cause {
     std::optional<Variant> variant;
     int explains = 0;
+    int contradicts = 0;  // right answers it would have changed
     bool asDouble = false;
 };
 
 // The likeliest cause: named when it explains more than half of the
-// disagreements and more than any other; tied when several share the top
-// and together they would be named; else none.
+// disagreements and more than any other.  A cause that would also have
+// changed answers the program got right is that much less likely: causes are
+// ranked by the disagreements they explain less the right answers they
+// contradict (exchanged result codes explain every wrong 0 or 2, but would
+// have turned the right ones too).  Tied when several share the top; else
+// none.
 struct Likeliest {
     enum class Kind { None, Named, Tied } kind = Kind::None;
     std::vector<Cause> causes;  // the named one, or the tied ones

@@ -22,7 +22,7 @@ std::string disagreement(const Options& o, const Vector& v, const Disagreement& 
         t += "  dobijeno:        " + answerText(*d.given) + "\n";
     }
     if (d.notFloat || d.asDouble) {
-        t += std::string("  moguci uzrok:    ") + causeStory(Cause{std::nullopt, 0, d.asDouble}) +
+        t += std::string("  moguci uzrok:    ") + causeStory(Cause{std::nullopt, 0, 0, d.asDouble}) +
              "\n";
     } else if (d.given && d.causes.empty()) {
         t += "  uzrok:           nijedna poznata greska u zaokruzivanju ne daje ovaj odgovor\n";

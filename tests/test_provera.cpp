@@ -164,16 +164,21 @@ TEST(ProveraLikeliest, NamesACauseOnlyForAClearMajority) {
     struct Row {
         int wrong, byA, byB, notFloat;
         Likeliest::Kind kind;
-        int named;  // how many causes come back
+        int named;            // how many causes come back
+        int againstA = 0;     // right answers that cause a would have changed
+        bool namesA = false;  // and the one named is a
     };
     const Row rows[] = {
-        {10, 6, 0, 0, Likeliest::Kind::Named, 1},
+        {10, 6, 0, 0, Likeliest::Kind::Named, 1, 0, true},
         {10, 5, 0, 0, Likeliest::Kind::None, 0},  // half is no majority
         {2648, 3, 0, 0, Likeliest::Kind::None, 0},
         {10, 6, 6, 0, Likeliest::Kind::Tied, 2},
-        {10, 7, 6, 0, Likeliest::Kind::Named, 1},
+        {10, 7, 6, 0, Likeliest::Kind::Named, 1, 0, true},
         {10, 2, 0, 9, Likeliest::Kind::Named, 1},
         {10, 0, 0, 0, Likeliest::Kind::None, 0},
+        // Both explain all ten, but a would have changed 300 right answers.
+        {10, 10, 10, 0, Likeliest::Kind::Named, 1, 300},
+        {10, 10, 9, 0, Likeliest::Kind::Named, 1, 0, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.byA) + " " + std::to_string(row.byB) + " " +
@@ -183,9 +188,13 @@ TEST(ProveraLikeliest, NamesACauseOnlyForAClearMajority) {
         g.notFloat = row.notFloat;
         if (row.byA > 0) g.explained[a] = row.byA;
         if (row.byB > 0) g.explained[b] = row.byB;
+        g.contradicted[a] = row.againstA;
         const Likeliest l = likeliest(g);
         EXPECT_EQ(l.kind, row.kind);
         EXPECT_EQ(static_cast<int>(l.causes.size()), row.named);
+        if (l.kind == Likeliest::Kind::Named) {
+            EXPECT_EQ(l.causes[0].variant == a, row.namesA);
+        }
     }
     Grade g;
     g.wrong = 4;
