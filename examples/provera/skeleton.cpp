@@ -5,8 +5,10 @@
 // order.  As it stands, each function below calls the library, so every
 // case agrees; replace a body with your own arithmetic and run
 //   geometrija-provera /usr/share/geometrija/geometrija-vektori.txt ./skeleton
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -56,13 +58,45 @@ Tacka point(std::size_t i) {
     return Tacka(in[i], in[i + 1]);
 }
 
-// %a writes every float exactly, in a form strtof reads back.
+// Each float written from its bits as a C99 hexadecimal literal: 0x1.HHHHHHp+E
+// (trailing zeros dropped), 0x0p+0 and -0x0p+0, inf, -inf, nan.  No
+// arithmetic and no conversion to double touch the value, so no compiler
+// flag (-ffast-math flushing subnormals to zero, -ffinite-math-only) changes
+// what is written.
+std::string hexFloat(float v) {
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    const std::string sign = (bits >> 31) != 0 ? "-" : "";
+    int exponent = static_cast<int>((bits >> 23) & 0xffu);
+    std::uint32_t fraction = bits & 0x7fffffu;
+    if (exponent == 0xff) {
+        return fraction != 0 ? "nan" : sign + "inf";
+    }
+    if (exponent == 0 && fraction == 0) {
+        return sign + "0x0p+0";
+    }
+    if (exponent == 0) {
+        // A subnormal, 0x0.FFFFFEp-126: its first 1 moved up to the leading place.
+        exponent = 1;
+        while ((fraction & 0x800000u) == 0) {
+            fraction <<= 1;
+            --exponent;
+        }
+        fraction &= 0x7fffffu;
+    }
+    exponent -= 127;
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%06x", static_cast<unsigned>(fraction << 1));
+    std::string text = digits;
+    text.erase(text.find_last_not_of('0') + 1);
+    return sign + "0x1" + (text.empty() ? "" : "." + text) + "p" + (exponent < 0 ? "" : "+") +
+           std::to_string(exponent);
+}
+
 void say(const std::vector<float>& values, const int* code = nullptr) {
     std::string line = code ? std::to_string(*code) : "";
     for (const float v : values) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%a", static_cast<double>(v));
-        line += (line.empty() ? "" : " ") + std::string(text);
+        line += (line.empty() ? "" : " ") + hexFloat(v);
     }
     std::cout << line << '\n';
 }
