@@ -130,6 +130,11 @@ public:
         }
         const double dx = b.x - a.x;
         const double dy = b.y - a.y;
+        if (is(Variant::FusedInDouble)) {
+            // The differences are not floats: dx * dx is not exact in
+            // double, and fusing it into the sum changes the last bit.
+            return std::fma(dx, dx, dy * dy);
+        }
         return dx * dx + dy * dy;
     }
     double distance(V a, V b) const {
@@ -266,8 +271,9 @@ public:
 
 private:
     bool is(Variant v) const { return v_ == v; }
-    // Fused is float arithmetic too: in double, a product of two floats is
-    // exact, and fusing it with the next sum changes nothing.
+    // Fused is float arithmetic too.  In double, a product of two floats is
+    // exact and fusing it with the next sum changes nothing; only distance's
+    // squares of double differences are not (FusedInDouble).
     bool inFloat() const { return is(Variant::FloatOnly) || is(Variant::Fused); }
     bool inRange(double s) const {
         return is(Variant::RangeStrict) ? 0 < s && s < 1 : 0 <= s && s <= 1;

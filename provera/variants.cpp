@@ -37,7 +37,10 @@ struct VariantInfo {
 // show it, the operation is left out: the midpoint's sign of zero is lost in
 // a distance.  The midpoint's sum alone in float is no cause of its own: it
 // differs only past 1.7e38, where the whole arithmetic in float gives the
-// same answers.
+// same answers.  The sum of squares fused in double is graded in distance
+// alone: it changes a float only where the sum falls within a double's last
+// bit of a midpoint between floats, which cases are built for in distance
+// but which a radius or a point test reaches by chance alone.
 constexpr VariantInfo VARIANTS[] = {
     {Variant::Exact, "tacno", "zaokruzivanja kao u biblioteci", 0},
     {Variant::CrossUnrounded, "vektorski-proizvod",
@@ -60,6 +63,10 @@ constexpr VariantInfo VARIANTS[] = {
      "racun u float sa spojenim mnozenjem i sabiranjem (fma, kao -ffp-contract=fast): proizvod "
      "nije zaokruzen pre sabiranja",
      D | CROSSING},
+    {Variant::FusedInDouble, "fma-double",
+     "zbir kvadrata u rastojanju spojen u double (fma(dx, dx, dy * dy)): prevodilac spaja "
+     "mnozenje i sabiranje (g++ bez -ffp-contract=off, sa -march=native ili na aarch64)",
+     D},
     {Variant::DifferencesInFloat, "razlike-u-float",
      "razlike koordinata u rastojanju oduzete u float, pa tek onda prosirene na double (double dx "
      "= b.x - a.x; sa float koordinatama)",

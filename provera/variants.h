@@ -26,6 +26,7 @@ enum class Variant {
     // The arithmetic in float.
     FloatOnly,           // every step in float
     Fused,               // in float, each product fused into the next sum
+    FusedInDouble,       // distance's dx * dx fused with dy * dy, in double
     DifferencesInFloat,  // distance's differences subtracted in float, then widened
     // A comparison of the other strictness.
     ToleranceNotStrict,  // the tolerance test >= instead of >

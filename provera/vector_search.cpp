@@ -3,6 +3,7 @@
 // keeps those that the cause it aims at gets wrong, until it has enough or
 // its attempts run out; new blocks go after the last, with a seed of their
 // own, so that no published case moves.
+#include <cmath>
 #include <functional>
 #include <set>
 #include <string>
@@ -260,6 +261,24 @@ void searchedBlocks(std::vector<Case>& cases) {
         const float k = d.word() % 2 ? 1000.0f : -1000.0f;
         return circle({px, py, px + k * ux, py + k * uy, px + ux, py + uy});
     });
+    // A distance whose sum of squares lies within a double's last bit of
+    // the midpoint between two floats: whether dx * dx is rounded before dy *
+    // dy is added decides the float.  dx has bits below a float's (a tiny
+    // first x), and dy is chosen to bring the sum to the midpoint.
+    block(
+        cases, 1600, V::FusedInDouble,
+        [](Draw& d) {
+            const float bx = d.between(1, 2);
+            const float ax = -d.between(1, 2) * 0x1p-25f;
+            const double dx = static_cast<double>(bx) - ax;
+            const double squared = dx * dx;
+            const float near = static_cast<float>(squared);
+            const double ulp = std::nextafter(near, 4.0f) - static_cast<double>(near);
+            const double midpoint = static_cast<double>(near) + 1.5 * ulp;
+            const float by = static_cast<float>(std::sqrt(midpoint - squared));
+            return Case{Op::Distance, {ax, 0, bx, by}};
+        },
+        CLOSE);
 }
 
 }  // namespace detail

@@ -60,6 +60,11 @@ TEST(ProveraCauses, EachFamilyIsCaughtAndNamed) {
         {"fma",
          "racun u float sa spojenim mnozenjem i sabiranjem (fma, kao -ffp-contract=fast): proizvod "
          "nije zaokruzen pre sabiranja"},
+        {"fma-double",
+         "zbir kvadrata u rastojanju spojen u double (fma(dx, dx, dy * dy)): prevodilac spaja "
+         "mnozenje i sabiranje (g++ bez -ffp-contract=off, sa -march=native ili na aarch64)"},
+        {"preklapanje",
+         "provera preklapanja kolinearnih duzi obrnute strogosti (> umesto >=, <= umesto <)"},
         {"razlike-u-float",
          "razlike koordinata u rastojanju oduzete u float, pa tek onda prosirene na double (double "
          "dx = b.x - a.x; sa float koordinatama)"},
@@ -133,6 +138,14 @@ TEST(ProveraCauses, ModelsGiveTheAnswersWorkedOutByHand) {
         // In float, fused or not: the square of x kept exact before the sum.
         {"float", {Op::Distance, {0, 0, -0x1.6f488cp+6f, -0x1.832324p+4f}}, {{}, {0x1.7bd246p+6f}}},
         {"fma", {Op::Distance, {0, 0, -0x1.6f488cp+6f, -0x1.832324p+4f}}, {{}, {0x1.7bd248p+6f}}},
+        // dx a double with bits below a float's: its square fused into the
+        // sum moves the last bit of the double, and so the float.
+        {"tacno",
+         {Op::Distance, {-0x1.50d9eep-25f, 0, 0x1.1b0eaep+0f, 0x1.d657a8p-19f}},
+         {{}, {0x1.1b0eaep+0f}}},
+        {"fma-double",
+         {Op::Distance, {-0x1.50d9eep-25f, 0, 0x1.1b0eaep+0f, 0x1.d657a8p-19f}},
+         {{}, {0x1.1b0ebp+0f}}},
         // sqrt(2) as %g writes it, 1.41421.
         {"malo-cifara", {Op::Distance, {0, 0, 1, 1}}, {{}, {0x1.6a09aap+0f}}},
         // The midpoint of two -0.
