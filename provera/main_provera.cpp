@@ -131,12 +131,15 @@ int main(int argc, char** argv) {
         input += caseText(v.c) + "\n";
     }
     const std::vector<std::string> command(args.begin() + 1, args.end());
-    const Run run = runStudent(command, input, seconds, MAX_OUTPUT);
+    std::string output;
+    const Run run =
+        runStudent(command, input, seconds, MAX_OUTPUT,
+                   [&output](const char* data, std::size_t size) { output.append(data, size); });
     if (!run.started) {
-        std::printf("geometrija-provera: %s: %s\n", command[0].c_str(), run.how.c_str());
+        std::fprintf(stderr, "geometrija-provera: %s: %s\n", command[0].c_str(), run.how.c_str());
         return 2;
     }
-    const std::vector<std::string> answers = lines(run.output);
+    const std::vector<std::string> answers = lines(output);
 
     std::map<Op, std::pair<int, int>> byOp;  // agreeing, all
     std::map<Variant, int> explained;
@@ -197,6 +200,10 @@ int main(int argc, char** argv) {
         std::printf("program nije zavrsio za %g s i zaustavljen je\n", seconds);
     } else if (run.tooMuch) {
         std::printf("program je napisao vise od %zu MB i zaustavljen je\n", MAX_OUTPUT >> 20);
+    } else if (run.leftBehind) {
+        std::printf(
+            "program je zavrsen sa %s, ali je ostavio proces koji je jos radio; zaustavljen je\n",
+            run.how.c_str());
     } else if (!run.cleanExit) {
         std::printf("program je zavrsen sa %s\n", run.how.c_str());
     }
