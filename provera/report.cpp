@@ -22,8 +22,8 @@ std::string disagreement(const Options& o, const Vector& v, const Disagreement& 
         t += "  dobijeno:        " + answerText(*d.given) + "\n";
     }
     if (d.notFloat || d.asDouble) {
-        t += std::string("  moguci uzrok:    ") + causeStory(Cause{std::nullopt, 0, 0, d.asDouble}) +
-             "\n";
+        t += std::string("  moguci uzrok:    ") +
+             causeStory(Cause{std::nullopt, 0, 0, d.asDouble}) + "\n";
     } else if (d.given && d.causes.empty()) {
         t += "  uzrok:           nijedna poznata greska u zaokruzivanju ne daje ovaj odgovor\n";
     }
@@ -43,6 +43,9 @@ std::string runLines(const Options& o, const Run& run, const Grade& g) {
     } else if (run.tooMuch) {
         t += "program je napisao vise od " + std::to_string(o.maxOutput >> 20) +
              " MB i zaustavljen je\n";
+    } else if (run.leftBehind) {
+        t += "program je zavrsen sa " + run.how +
+             ", ali je ostavio proces koji je jos radio; zaustavljen je\n";
     } else if (!run.cleanExit) {
         t += "program je zavrsen sa " + run.how + "\n";
     }

@@ -1,8 +1,9 @@
 // A student's program for the checker's tests: answers each case with the
 // step-by-step arithmetic of one variant (its name the first argument), or
 // misbehaves as a student's program may: "visi" hangs after ten answers,
-// "pada" aborts after ten, "smece" writes a line of garbage third.  "A+B"
-// mixes two variants: A on odd cases, B on even ones.
+// "pada" aborts after ten, "smece" writes a line of garbage third,
+// "pada-na-kraju" aborts after answering every case right.  "A+B" mixes two
+// variants: A on odd cases, B on even ones.
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -49,6 +50,10 @@ int main(int argc, char** argv) {
             continue;
         }
         std::cout << answerText(model(*c, n % 2 ? odd : even)) << '\n';
+    }
+    if (mode == "pada-na-kraju") {
+        std::cout.flush();
+        std::abort();
     }
     return 0;
 }
