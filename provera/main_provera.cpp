@@ -33,7 +33,7 @@ void refuse(const std::string& why) {
 // The one place where the program's output meets the answers.
 Run runAndCollect(const Options& o, const std::string& input, AnswerLines& answers) {
     const auto sink = [&answers](const char* data, std::size_t size) { answers.feed(data, size); };
-    const Run run = runStudent(o.command, input, o.seconds, o.maxOutput, sink);
+    Run run = runStudent(o.command, input, o.seconds, o.maxOutput, sink);
     answers.finish();
     return run;
 }

@@ -110,8 +110,8 @@ constexpr VariantInfo VARIANTS[] = {
 
 constexpr bool tableInOrder() {
     std::size_t i = 0;
-    for (const VariantInfo& info : VARIANTS) {
-        if (info.v != static_cast<Variant>(i++)) {
+    for (const VariantInfo& row : VARIANTS) {
+        if (row.v != static_cast<Variant>(i++)) {
             return false;
         }
     }

@@ -56,13 +56,14 @@ enum class Variant {
 constexpr std::size_t VARIANT_COUNT = static_cast<std::size_t>(Variant::Count_);
 
 // Every wrong variant, in the order of the enumeration.
-constexpr std::array<Variant, VARIANT_COUNT - 1> WRONG_VARIANTS = [] {
+constexpr std::array<Variant, VARIANT_COUNT - 1> wrongVariants() {
     std::array<Variant, VARIANT_COUNT - 1> all{};
     for (std::size_t i = 0; i < all.size(); ++i) {
         all[i] = static_cast<Variant>(i + 1);
     }
     return all;
-}();
+}
+constexpr std::array<Variant, VARIANT_COUNT - 1> WRONG_VARIANTS = wrongVariants();
 
 // The variant's name on the command line and in the tests, and what it
 // says to a student: the step and how it was done.
