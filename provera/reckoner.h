@@ -10,6 +10,7 @@
 
 #include "geometrija/intersect.h"
 #include "geometrija/triangulate.h"
+#include "provera/fused.h"
 #include "provera/variants.h"
 
 namespace geometrija {
@@ -54,7 +55,7 @@ public:
             case Variant::CrossUnrounded:
                 return u.x * v.y - u.y * v.x;
             case Variant::Fused:
-                return std::fma(f(u.x), f(v.y), -(f(u.y) * f(v.x)));
+                return fusedFloat(f(u.x), f(v.y), -(f(u.y) * f(v.x)));
             case Variant::FloatOnly:
                 return f(u.x) * f(v.y) - f(u.y) * f(v.x);
             default:
@@ -66,7 +67,7 @@ public:
             case Variant::LengthsUnrounded:
                 return v.x * v.x + v.y * v.y;
             case Variant::Fused:
-                return std::fma(f(v.x), f(v.x), f(v.y) * f(v.y));
+                return fusedFloat(f(v.x), f(v.x), f(v.y) * f(v.y));
             case Variant::FloatOnly:
                 return f(v.x) * f(v.x) + f(v.y) * f(v.y);
             default:
@@ -103,7 +104,7 @@ public:
             return f(t) * f(dir) + f(start);
         }
         if (is(Variant::Fused)) {
-            return std::fma(f(t), f(dir), f(start));
+            return fusedFloat(f(t), f(dir), f(start));
         }
         return rounded(t * dir + start);
     }
@@ -124,7 +125,7 @@ public:
                 return dx * dx + dy * dy;
             }
             if (is(Variant::Fused)) {
-                return std::fma(dx, dx, dy * dy);
+                return fusedFloat(dx, dx, dy * dy);
             }
             return static_cast<double>(dx) * dx + static_cast<double>(dy) * dy;
         }
@@ -133,7 +134,7 @@ public:
         if (is(Variant::FusedInDouble)) {
             // The differences are not floats: dx * dx is not exact in
             // double, and fusing it into the sum changes the last bit.
-            return std::fma(dx, dx, dy * dy);
+            return fusedDouble(dx, dx, dy * dy);
         }
         return dx * dx + dy * dy;
     }
