@@ -38,6 +38,15 @@ void block(std::vector<Case>& cases, std::uint32_t seed, Variant cause, const Ma
     }
 }
 
+// A tangent near the tolerance's angle, low to high times it, either way.
+// Every draw is a statement of its own: the order in which a compiler
+// evaluates a call's arguments or an operator's operands is not fixed, and
+// the cases must be the same whatever compiled them.
+float nearEdge(Draw& d, float low, float high) {
+    const float size = d.between(low, high);
+    return EDGE * size * d.sign();
+}
+
 // (x, y) turned by the angle whose tangent is s, and scaled.
 std::pair<float, float> turned(float x, float y, float s, float scale) {
     return {(x - s * y) * scale, (y + s * x) * scale};
@@ -47,8 +56,8 @@ std::pair<float, float> turned(float x, float y, float s, float scale) {
 Case nearParallelLines(Draw& d) {
     const float dx = d.typed();
     const float dy = d.typed();
-    const auto [ex, ey] =
-        turned(dx, dy, EDGE * d.between(0.99999f, 1.00001f) * d.sign(), d.between(0.1f, 10.0f));
+    const float scale = d.between(0.1f, 10.0f);
+    const auto [ex, ey] = turned(dx, dy, nearEdge(d, 0.99999f, 1.00001f), scale);
     return withStart(Op::IntersectLines,
                      {d.typed(), d.typed(), dx, dy, d.typed(), d.typed(), ex, ey});
 }
@@ -59,8 +68,8 @@ Case nearParallelSegments(Draw& d) {
     const float ay = d.typed();
     const float px = d.typed();
     const float py = d.typed();
-    const auto [qx, qy] =
-        turned(px, py, EDGE * d.between(0.99999f, 1.00001f) * d.sign(), d.between(0.1f, 10.0f));
+    const float scale = d.between(0.1f, 10.0f);
+    const auto [qx, qy] = turned(px, py, nearEdge(d, 0.99999f, 1.00001f), scale);
     const float bx = ax + px / 2 - qx / 2;
     const float by = ay + py / 2 - qy / 2;
     return withStart(Op::IntersectSegments, {ax, ay, ax + px, ay + py, bx, by, bx + qx, by + qy});
@@ -72,8 +81,8 @@ std::vector<float> thinAtFirst(Draw& d, float low, float high) {
     const float ay = d.typed();
     const float ux = d.typed();
     const float uy = d.typed();
-    const auto [vx, vy] =
-        turned(ux, uy, EDGE * d.between(low, high) * d.sign(), d.between(0.3f, 3));
+    const float scale = d.between(0.3f, 3);
+    const auto [vx, vy] = turned(ux, uy, nearEdge(d, low, high), scale);
     return {ax, ay, ax + ux, ay + uy, ax + vx, ay + vy};
 }
 
@@ -85,7 +94,7 @@ std::vector<float> thinAtFirstTwo(Draw& d) {
     const float ux = d.typed();
     const float uy = d.typed();
     const float along = d.between(0.3f, 0.7f);
-    const float h = EDGE * d.between(0.6f, 0.95f) * d.sign();
+    const float h = nearEdge(d, 0.6f, 0.95f);
     const float first = along;
     const float second = 1 - along;
     // The apex over the base at `along`, its height making both base angles
@@ -153,9 +162,10 @@ void searchedBlocks(std::vector<Case>& cases) {
         block(
             cases, seed + 200, cause,
             [](Draw& d) {
-                return aroundCircle(d,
-                                    d.word() % 2 ? thinAtFirst(d, 0.3f, 0.9f) : thinAtFirstTwo(d),
-                                    static_cast<int>(d.word() % 3));
+                const int points = static_cast<int>(d.word() % 3);
+                const std::vector<float> triple =
+                    d.word() % 2 ? thinAtFirst(d, 0.3f, 0.9f) : thinAtFirstTwo(d);
+                return aroundCircle(d, triple, points);
             },
             5 * ATTEMPTS);
     }
@@ -178,7 +188,8 @@ void searchedBlocks(std::vector<Case>& cases) {
     // zero: a point there exactly on a circle about the origin.
     block(cases, 1400, V::NudgeInFloat, [](Draw& d) {
         const float r = static_cast<float>(1 + d.word() % 8);
-        const float x = d.sign() * d.between(1e-9f, 1e-7f);
+        const float side = d.sign();
+        const float x = side * d.between(1e-9f, 1e-7f);
         return Case{Op::HasPointInCircumcircle, {r, 0, -r, 0, 0, -r, 1, x, r}};
     });
     // The midpoint of two -0: (a + b) / 2 keeps the sign, a + (b - a) / 2 not.
@@ -196,7 +207,10 @@ void searchedBlocks(std::vector<Case>& cases) {
     });
     // Sums past float's range: a midpoint of two huge coordinates, which
     // the arithmetic in float makes infinite.
-    const auto huge = [](Draw& d) { return d.sign() * d.between(1.8e38f, 3.4e38f); };
+    const auto huge = [](Draw& d) {
+        const float side = d.sign();
+        return side * d.between(1.8e38f, 3.4e38f);
+    };
     block(cases, 1510, V::FloatOnly, [&huge](Draw& d) {
         const float x = huge(d);
         return withStart(Op::Bisector, {x, d.typed(), x * d.between(0.6f, 1), d.typed()});
