@@ -65,7 +65,8 @@ bool ConsoleReader::take(const std::u16string& units, std::string& utf8) {
             const char16_t high = high_;
             high_ = 0;
             if (isLow(u)) {
-                appendUtf8(utf8, 0x10000 + ((char32_t{high} - 0xd800) << 10) + (u - 0xdc00));
+                appendUtf8(utf8,
+                           0x10000 + ((char32_t{high} & 0x3ffu) << 10) + (char32_t{u} & 0x3ffu));
                 lineStart_ = false;
                 continue;
             }
@@ -94,11 +95,11 @@ std::u16string ConsoleWriter::take(const char* bytes, std::size_t size) {
     while (i < text.size()) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         char32_t cp = 0;
-        std::size_t length = 0;
+        const std::size_t length = c < 0x80 ? 0 : decodeUtf8(text, i, cp);
         if (c < 0x80) {
             out += static_cast<char16_t>(c);
             ++i;
-        } else if ((length = decodeUtf8(text, i, cp)) > 0) {
+        } else if (length > 0) {
             appendUtf16(out, cp);
             i += length;
         } else if (i + expectedLength(c) > text.size()) {

@@ -106,7 +106,7 @@ TEST(ConsoleText, WritesCutAnywhereComeOutWhole) {
         {{"\xc0\xaf"}, u"\xFFFD\xFFFD"},
     };
     for (const auto& b : bad) {
-        ConsoleWriter writer;
+        ConsoleWriter writer = ConsoleWriter();
         std::u16string out;
         for (const std::string& piece : b.first) {
             out += writer.take(piece.data(), piece.size());
