@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "text/messages.h"
 
@@ -72,6 +73,23 @@ bool plainDecimal(const std::string& word, float& value) {
     return true;
 }
 
+// A decimal written with a comma, as a Serbian keyboard and locale write
+// it ("3,5", "-0,25"): the word with a point in place of its one comma,
+// when that comma stands between two digits; else empty.  A comma without
+// a digit on both sides ("3,", "1,,2") is no decimal comma.
+std::string withDecimalPoint(const std::string& word) {
+    const std::size_t comma = word.find(',');
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (comma == std::string::npos || comma == 0 || comma + 1 >= word.size() ||
+        word.find(',', comma + 1) != std::string::npos || !digit(word[comma - 1]) ||
+        !digit(word[comma + 1])) {
+        return std::string();
+    }
+    std::string point = word;
+    point[comma] = '.';
+    return point;
+}
+
 }  // namespace
 
 Result<int> checkCount(const std::string& word) {
@@ -102,7 +120,13 @@ Result<float> checkCoordinate(const std::string& word) {
     char* end = nullptr;
     const float value = std::strtof(begin, &end);
     if (word.empty() || end != begin + word.size()) {
-        return Result<float>::refused("koordinata nije broj: " + geometrija::quoted(word));
+        // The hint only where the point makes a coordinate of it.  The
+        // word with a point has no comma: this goes one level deep.
+        const std::string point = withDecimalPoint(word);
+        const bool hint = !point.empty() && checkCoordinate(point).ok();
+        return Result<float>::refused(
+            "koordinata nije broj: " + geometrija::quoted(word) +
+            (hint ? " (decimalni separator je tacka: pisite " + escaped(point) + ")" : ""));
     }
     if (!std::isfinite(value)) {
         return Result<float>::refused("koordinata nije konacan broj: " + geometrija::quoted(word));

@@ -43,6 +43,11 @@ int commonPhase(const char* program, Par* a, int n, int argc, char** argv) {
 int runInteractive(int argc, char** argv) {
     const char* const program = "Kalvera";
     guardStandardDescriptors();
+    // Unsynchronised, std::cin reads through a file buffer, which tells a
+    // failed read (bad) from the end of the input; the synchronised one
+    // reports both as the end.  Before the console is prepared, which may
+    // give the streams buffers of its own.
+    std::ios::sync_with_stdio(false);
     prepareConsole();
     // Nobody should type points for a window that cannot open: everything
     // the window will need is tried before the first question, while nobody
@@ -51,10 +56,6 @@ int runInteractive(int argc, char** argv) {
     if (!noWindow.empty()) {
         return fail(program, noWindow);
     }
-    // Unsynchronised, std::cin reads through a file buffer, which tells a
-    // failed read (bad) from the end of the input; the synchronised one
-    // reports both as the end.
-    std::ios::sync_with_stdio(false);
     Par a[MAX_POINTS];
     DialogueResult dialogue =
         runDialogue(std::cin, std::cout, std::cerr, program, a, outputIsTerminal());
@@ -62,7 +63,7 @@ int runInteractive(int argc, char** argv) {
         case DialogueEnd::Failed:
             return fail(program, dialogue.error);
         case DialogueEnd::FileNamed: {
-            const Result<int> file = loadPointFile(nameFromConsole(dialogue.fileName), a);
+            const Result<int> file = loadPointFile(dialogue.fileName, a);
             if (!file.ok()) {
                 return fail(program, file.error);
             }

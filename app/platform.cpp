@@ -5,10 +5,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
+
+#include "app/console_streams.h"
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -43,6 +47,20 @@ bool isWindowsDeviceName(const std::string& name) {
            number == "\xc2\xb2" || number == "\xc2\xb3";
 }
 
+bool isRelativeWindowsName(const std::string& name) {
+    const bool drive = name.size() >= 2 && name[1] == ':' &&
+                       ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+    return !name.empty() && name[0] != '\\' && name[0] != '/' && !drive;
+}
+
+std::string workingFolder() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    // UTF-8 on every system: Windows' wide path converted, Linux's bytes as
+    // they are.
+    return error ? std::string() : folder.u8string();
+}
+
 bool waitsForEnter(int status, bool ownConsole, bool inputIsConsole) {
     return status != 0 && ownConsole && inputIsConsole;
 }
@@ -68,15 +86,6 @@ std::wstring wide(const std::string& text, unsigned codePage) {
     return w;
 }
 
-std::string utf8(const std::wstring& w) {
-    const int size = static_cast<int>(w.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, w.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string s(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), size, &s[0], length, nullptr, nullptr);
-    return s;
-}
-
 bool isConsole(DWORD which) {
     DWORD mode = 0;
     return GetConsoleMode(GetStdHandle(which), &mode) != 0;
@@ -92,6 +101,10 @@ void restoreOutputCodePage() {
 
 bool isDeviceName(const std::string& name) {
     return isWindowsDeviceName(name);
+}
+
+bool isRelativeName(const std::string& name) {
+    return isRelativeWindowsName(name);
 }
 
 void openForReading(std::ifstream& in, const std::string& name) {
@@ -110,15 +123,6 @@ bool isDirectory(const std::string& name) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string nameFromConsole(const std::string& typed) {
-    const UINT codePage = GetConsoleCP();
-    if (!isConsole(STD_INPUT_HANDLE) || codePage == 0 || codePage == CP_UTF8) {
-        return typed;
-    }
-    const std::wstring w = wide(typed, codePage);
-    return w.empty() ? typed : utf8(w);
-}
-
 bool outputIsTerminal() {
     return _isatty(1) != 0;
 }
@@ -126,8 +130,10 @@ bool outputIsTerminal() {
 void guardStandardDescriptors() {}
 
 void prepareConsole() {
-    // Messages are UTF-8 (a file name may hold č or š); the console's own
-    // code page comes back when the program ends.
+    // The standard streams speak Unicode to a console; what C's stdio
+    // writes is UTF-8 (a name may hold č or š).  The console's own code
+    // page comes back when the program ends.
+    attachConsoleStreams();
     if (isConsole(STD_ERROR_HANDLE) && originalOutputCodePage == 0) {
         originalOutputCodePage = GetConsoleOutputCP();
         if (SetConsoleOutputCP(CP_UTF8)) {
@@ -161,6 +167,10 @@ bool isDeviceName(const std::string&) {
     return false;
 }
 
+bool isRelativeName(const std::string& name) {
+    return !name.empty() && name[0] != '/';
+}
+
 void openForReading(std::ifstream& in, const std::string& name) {
     in.open(name, std::ios::in | std::ios::binary);
 }
@@ -168,10 +178,6 @@ void openForReading(std::ifstream& in, const std::string& name) {
 bool isDirectory(const std::string& name) {
     struct stat st {};
     return stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-std::string nameFromConsole(const std::string& typed) {
-    return typed;
 }
 
 bool outputIsTerminal() {

@@ -25,12 +25,21 @@ bool isWindowsDeviceName(const std::string& name);
 // isWindowsDeviceName on Windows, never elsewhere.
 bool isDeviceName(const std::string& name);
 
+// Whether a Windows name is looked for in the working folder: it starts
+// with no drive ("C:") and no separator (\\ or /).  "C:x.txt" and
+// "\\x.txt" are counted as absolute: they are looked for on a drive.
+bool isRelativeWindowsName(const std::string& name);
+
+// Whether this system looks for the name in the working folder:
+// isRelativeWindowsName on Windows, no leading / elsewhere.
+bool isRelativeName(const std::string& name);
+
+// The folder the program runs in, as UTF-8; empty when the system cannot
+// tell it (it was removed while the program ran).
+std::string workingFolder();
+
 // Whether the name is an existing directory.
 bool isDirectory(const std::string& name);
-
-// On Windows a name typed at a console arrives in the console's code page;
-// this gives it as UTF-8.  Elsewhere, and for piped input, it is unchanged.
-std::string nameFromConsole(const std::string& typed);
 
 // Whether a program that ends with `status` should wait for Enter before
 // its console closes: only after an error, only in a console of its own
@@ -46,7 +55,12 @@ bool outputIsTerminal();
 // what is meant for the console.  Nothing to do on Windows.
 void guardStandardDescriptors();
 
-// Prepares the console for the program's messages (UTF-8 on Windows).
+// Prepares the console for the program's messages and input.  On Windows a
+// console is read and written as Unicode text through the standard streams
+// (app/console_streams.h), so that a name typed with č or ž reaches the file
+// system and the messages with its letters, whatever the console's code
+// page; what C's stdio writes there is taken as UTF-8.  Call after
+// std::ios::sync_with_stdio, if at all.
 void prepareConsole();
 
 // Ends a program with `status`: on Windows, where waitsForEnter says so, it

@@ -133,8 +133,17 @@ Result<int> loadPointFile(const std::string& fileName, Par* a) {
         reason = EISDIR;
     }
     if (!in.is_open()) {
-        return Result<int>::refused(escaped(fileName) + ": fajl ne moze da se otvori (" +
-                                    std::strerror(reason) + ")");
+        std::string why =
+            escaped(fileName) + ": fajl ne moze da se otvori (" + std::strerror(reason) + ")";
+        // A relative name was looked for in the folder the program runs in,
+        // which is not always where its user keeps files (a shortcut's
+        // folder, a double-clicked program's own).
+        const std::string folder =
+            reason == EISDIR || !isRelativeName(fileName) ? std::string() : workingFolder();
+        if (!folder.empty()) {
+            why += ", trazen u fascikli " + escaped(folder);
+        }
+        return Result<int>::refused(why);
     }
     return readPointFile(in, fileName, a);
 }

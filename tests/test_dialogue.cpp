@@ -67,16 +67,17 @@ TEST(Dialogue, AFileNameIsTheRestOfItsLineOfAtMost4096Bytes) {
 }
 
 TEST(Dialogue, AWrongAnswerIsReportedAndAskedAgain) {
-    const Talk t = talk("u\nabc 7\n100\n2\n1 zz 5\n2 nan\n3\n4\n");
+    const Talk t = talk("u\nabc 7\n100\n2\n1 zz 5\n2 nan\n3,5\n3\n4\n");
     ASSERT_EQ(t.result, DialogueEnd::Typed);
     EXPECT_EQ(t.err,
               "Kalvera: broj tacaka nije ceo broj: 'abc'\n"
               "Kalvera: broj tacaka je veci od 99: '100'\n"
               "Kalvera: koordinata nije broj: 'zz'\n"
-              "Kalvera: koordinata nije konacan broj: 'nan'\n");
+              "Kalvera: koordinata nije konacan broj: 'nan'\n"
+              "Kalvera: koordinata nije broj: '3,5' (decimalni separator je tacka: pisite 3.5)\n");
     // The rest of a refused line is dropped: 7 and 5 are never read.
     EXPECT_EQ(t.out, Q + "Unesi broj tacaka: \nUnesi broj tacaka: \nUnesi broj tacaka: \n"
-                         "Unesi koordinate tacki: \nx:y:y:x:x:y:");
+                         "Unesi koordinate tacki: \nx:y:y:x:x:x:y:");
     ASSERT_EQ(t.n, 2);
     EXPECT_EQ(t.pairs[0].x, 1);
     EXPECT_EQ(t.pairs[0].y, 2);

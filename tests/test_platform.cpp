@@ -2,12 +2,14 @@
 // names, and when a program waits for Enter before its console closes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/platform.h"
 #include "support/input_readers.h"
+#include "text/messages.h"
 
 using namespace geometrija;
 using namespace support;
@@ -25,7 +27,9 @@ TEST(Names, WindowsDeviceNamesAloneOrBeforeAnExtension) {
     const std::string reason = loadFile("COM1").error;
     EXPECT_EQ(reason, BACKSLASH_SHOWN
                           ? "COM1: fajl ne moze da se otvori (ime uredjaja u Windowsu)"
-                          : "COM1: fajl ne moze da se otvori (No such file or directory)");
+                          : "COM1: fajl ne moze da se otvori (No such file or directory), "
+                            "trazen u fascikli " +
+                                escaped(std::filesystem::current_path().string()));
 }
 
 TEST(Console, AWindowsProgramWaitsForEnterOnlyWhereAMessageWouldVanish) {

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/checks.h"
+#include "app/platform.h"
 #include "app/point_file.h"
 #include "support/bits.h"
 #include "support/input_readers.h"
@@ -159,6 +161,19 @@ INSTANTIATE_TEST_SUITE_P(
         {"1\n-inf 1\n", "t.txt:2: koordinata nije konacan broj: '-inf'"},
         {"1\n1e39 1\n", "t.txt:2: koordinata nije konacan broj: '1e39'"},
         {"1\n1 2\x01\n", "t.txt:2: koordinata nije broj: '2\\x01'"},
+        // A decimal comma is refused with a hint where a point would make
+        // a number of it; not where the comma separates or trails.
+        {"1\n3,5 1\n",
+         "t.txt:2: koordinata nije broj: '3,5' (decimalni separator je tacka: "
+         "pisite 3.5)"},
+        {"1\n1 -0,25e1\n",
+         "t.txt:2: koordinata nije broj: '-0,25e1' (decimalni separator je "
+         "tacka: pisite -0.25e1)"},
+        {"1\n3, 5\n", "t.txt:2: koordinata nije broj: '3,'"},
+        {"1\n,5 1\n", "t.txt:2: koordinata nije broj: ',5'"},
+        {"1\n1,2,3 1\n", "t.txt:2: koordinata nije broj: '1,2,3'"},
+        {"1\n1,5x 1\n", "t.txt:2: koordinata nije broj: '1,5x'"},
+        {"1\n3,5.2 1\n", "t.txt:2: koordinata nije broj: '3,5.2'"},
         {"2\n1 2\n3\n", "t.txt:3: nepotpun par koordinata: x = '3' nema y"},
         {"3\n1 2\n3 4\n", "t.txt:3: fajl ima 2 para koordinata, a broj tacaka je 3"},
         {"1\n", "t.txt:1: fajl ima 0 parova koordinata, a broj tacaka je 1"},
@@ -179,6 +194,57 @@ TEST(PointFile, AFileThatCannotBeOpenedIsNamedWithTheReason) {
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.n, 2);
     EXPECT_EQ(r.pairs[1].y, 4);
+}
+
+// The working folder for one test, the earlier one back at its end.
+class InFolder {
+public:
+    explicit InFolder(const std::string& folder) : earlier_(std::filesystem::current_path()) {
+        std::filesystem::current_path(std::filesystem::u8path(folder));
+    }
+    ~InFolder() { std::filesystem::current_path(earlier_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    std::filesystem::path earlier_;
+};
+
+TEST(PointFile, ARelativeNameThatCannotBeOpenedSaysWhereItWasLookedFor) {
+    // The folder is escaped and cut as a name is: a Serbian letter shows,
+    // a long path ends in "...".
+    const TempDir dir;
+    const std::string folder =
+        (std::filesystem::u8path(dir.path()) / std::filesystem::u8path("Ve\xc5\xbe"
+                                                                       "be iz geometrije"))
+            .u8string();
+    std::filesystem::create_directories(std::filesystem::u8path(folder + "/pod"));
+    const std::string reason = "fajl ne moze da se otvori (No such file or directory)";
+    const std::string there = ", trazen u fascikli " + escaped(folder);
+    const InFolder in(folder);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"nema.txt", "nema.txt: " + reason + there},
+        {"pod/nema.txt", "pod/nema.txt: " + reason + there},
+        {"\xc4\x8d.txt", "\xc4\x8d.txt: " + reason + there},
+        // A name with its folder says all already; a directory was found.
+        {folder + "/nema.txt", escaped(folder + "/nema.txt") + ": " + reason},
+        {"pod", "pod: fajl ne moze da se otvori (Is a directory)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(loadFile(c.first).error, c.second);
+    }
+    EXPECT_EQ(escaped(folder).substr(escaped(folder).size() - 3), "...");
+}
+
+TEST(Names, RelativeWindowsNamesAreThoseWithoutDriveOrSeparatorFirst) {
+    for (const char* relative :
+         {"t.txt", "pod\\t.txt", "./t.txt", "..\\t.txt", "1:x", "\xc4\x8d"}) {
+        EXPECT_TRUE(isRelativeWindowsName(relative)) << relative;
+    }
+    for (const char* absolute : {"C:\\t.txt", "c:/t.txt", "C:t.txt", "\\t.txt", "/t.txt",
+                                 "\\\\server\\share\\t.txt", ""}) {
+        EXPECT_FALSE(isRelativeWindowsName(absolute)) << absolute;
+    }
 }
 
 TEST(Names, ANameIsEscapedAndCutAndANulByteIsRefused) {

@@ -21,6 +21,7 @@
 
 #include "programs.h"
 #include "support/program_test.h"
+#include "text/messages.h"
 
 using namespace support;
 
@@ -151,7 +152,10 @@ TEST_F(ProgramTest, KalveraEndsOnTheEndOfInputAndOnABadFile) {
     {
         Process p(program("Kalvera"), {}, dir.path());
         p.write("f\nnema.txt\n");
-        expectRefused(p, "Kalvera: nema.txt: fajl ne moze da se otvori (No such file or directory)",
+        expectRefused(p,
+                      "Kalvera: nema.txt: fajl ne moze da se otvori (No such file or directory), "
+                      "trazen u fascikli " +
+                          geometrija::escaped(dir.path()),
                       std::nullopt);
     }
     {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "support/program_test.h"
+#include "text/messages.h"
 
 using namespace support;
 
@@ -32,7 +33,10 @@ TEST_F(ProgramTest, WithoutAWindowPossibleNothingIsAskedAndABadFileComesFirst) {
     {
         Process p(program("srce"), {"-display", ":987"}, dir.path());
         p.write("");
-        expectRefused(p, "srce: srce.txt: fajl ne moze da se otvori (No such file or directory)");
+        expectRefused(p,
+                      "srce: srce.txt: fajl ne moze da se otvori (No such file or directory), "
+                      "trazen u fascikli " +
+                          geometrija::escaped(dir.path()));
     }
     dir.write("srce.txt", "1\n1 1\n");
     {

@@ -20,10 +20,42 @@ bool within(const char32_t (&table)[N][2], char32_t cp) {
                        [cp](const char32_t* r) { return cp >= r[0] && cp <= r[1]; });
 }
 
-// Decodes the UTF-8 character that starts at text[i] into `cp` and gives its
-// length, or 0 when the bytes there are no character (invalid UTF-8, an
-// overlong form, a surrogate, past U+10FFFF) or start with an ASCII byte.
-std::size_t decode(const std::string& text, std::size_t i, char32_t& cp) {
+// The length of the visible UTF-8 letter that starts at text[i], or 0 when
+// the bytes there are no character, a C1 control, a character that shows as
+// nothing (Unicode's default-ignorable code points, format characters, line
+// and paragraph separators) or a space that is not U+0020: shown as
+// themselves they would hide text, or pass for something else, in a message.
+std::size_t visibleLetter(const std::string& text, std::size_t i) {
+    char32_t cp = 0;
+    const std::size_t length = decodeUtf8(text, i, cp);
+    if (length == 0 || cp < 0xa0 || within(unicode::INVISIBLE, cp) || within(unicode::SPACES, cp)) {
+        return 0;
+    }
+    return length;
+}
+
+// The length of the combining mark that starts at text[i], or 0.
+std::size_t combiningMark(const std::string& text, std::size_t i) {
+    char32_t cp = 0;
+    const std::size_t length = decodeUtf8(text, i, cp);
+    return length > 0 && within(unicode::MARKS, cp) ? length : 0;
+}
+
+// Shown as itself: printable ASCII but the quote that delimits a word in a
+// message, and the backslash that starts an escape, except on Windows, where
+// it separates the folders of a path.
+bool plainAscii(unsigned char c) {
+#ifdef _WIN32
+    const bool backslashShown = true;
+#else
+    const bool backslashShown = false;
+#endif
+    return c >= 0x20 && c < 0x7f && c != '\'' && (c != '\\' || backslashShown);
+}
+
+}  // namespace
+
+std::size_t decodeUtf8(const std::string& text, std::size_t i, char32_t& cp) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
     if (lead < 0xc2 || lead > 0xf4) {
         return 0;
@@ -46,41 +78,6 @@ std::size_t decode(const std::string& text, std::size_t i, char32_t& cp) {
     }
     return length;
 }
-
-// The length of the visible UTF-8 letter that starts at text[i], or 0 when
-// the bytes there are no character, a C1 control, a character that shows as
-// nothing (Unicode's default-ignorable code points, format characters, line
-// and paragraph separators) or a space that is not U+0020: shown as
-// themselves they would hide text, or pass for something else, in a message.
-std::size_t visibleLetter(const std::string& text, std::size_t i) {
-    char32_t cp = 0;
-    const std::size_t length = decode(text, i, cp);
-    if (length == 0 || cp < 0xa0 || within(unicode::INVISIBLE, cp) || within(unicode::SPACES, cp)) {
-        return 0;
-    }
-    return length;
-}
-
-// The length of the combining mark that starts at text[i], or 0.
-std::size_t combiningMark(const std::string& text, std::size_t i) {
-    char32_t cp = 0;
-    const std::size_t length = decode(text, i, cp);
-    return length > 0 && within(unicode::MARKS, cp) ? length : 0;
-}
-
-// Shown as itself: printable ASCII but the quote that delimits a word in a
-// message, and the backslash that starts an escape, except on Windows, where
-// it separates the folders of a path.
-bool plainAscii(unsigned char c) {
-#ifdef _WIN32
-    const bool backslashShown = true;
-#else
-    const bool backslashShown = false;
-#endif
-    return c >= 0x20 && c < 0x7f && c != '\'' && (c != '\\' || backslashShown);
-}
-
-}  // namespace
 
 std::string escaped(const std::string& text) {
     // Printable ASCII and visible UTF-8 letters (a Serbian name reads as
@@ -129,7 +126,7 @@ std::string trimmed(const std::string& text) {
     for (;;) {
         if (begin < end && isSpace(static_cast<unsigned char>(text[begin]))) {
             ++begin;
-        } else if (begin < end && (length = decode(text, begin, cp)) > 0 &&
+        } else if (begin < end && (length = decodeUtf8(text, begin, cp)) > 0 &&
                    within(unicode::SPACES, cp)) {
             begin += length;
         } else {
@@ -144,7 +141,8 @@ std::string trimmed(const std::string& text) {
         // A space's UTF-8 form ends here when one starts 2 to 4 bytes back.
         bool trimmedSpace = false;
         for (std::size_t back = 2; back <= 4 && end >= begin + back; ++back) {
-            if ((length = decode(text, end - back, cp)) == back && within(unicode::SPACES, cp)) {
+            if ((length = decodeUtf8(text, end - back, cp)) == back &&
+                within(unicode::SPACES, cp)) {
                 end -= back;
                 trimmedSpace = true;
                 break;

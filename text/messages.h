@@ -4,6 +4,7 @@
 // written by the callers.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -12,6 +13,11 @@ namespace geometrija {
 // White space as scanf sees it in the C locale: the point file's and the
 // dialogue's separators, and what a message trims from a name's ends.
 bool isSpace(int c);
+
+// Decodes the UTF-8 character that starts at text[i] into `cp` and gives its
+// length, or 0 when the bytes there are no character (invalid UTF-8, an
+// overlong form, a surrogate, past U+10FFFF) or start with an ASCII byte.
+std::size_t decodeUtf8(const std::string& text, std::size_t i, char32_t& cp);
 
 // Text from the input as it goes into a message: printable ASCII and visible
 // UTF-8 letters as they are; control bytes, invalid UTF-8, characters that

@@ -33,6 +33,10 @@ compare() {  # PROGRAM INPUT [NAME=CONTENT | NAME/]...
     echo "status $status" >>"$work/windows.err"
     sed -i 's/\r$//' "$work/windows.out" "$work/windows.err"
     drop_loader_noise "$work/windows.err"
+    # A relative name that cannot be opened names its folder, which is
+    # Z:\tmp\...\case for the Windows program, /tmp/.../case for Linux's.
+    WIN_FOLDER="Z:${work//\//\\}\\case" LINUX_FOLDER="$work/case" \
+        perl -pi -e 's/\Q$ENV{WIN_FOLDER}\E/$ENV{LINUX_FOLDER}/g' "$work/windows.err"
     diff -u "$work/linux.out" "$work/windows.out"
     diff -u "$work/linux.err" "$work/windows.err"
     echo "messages: $program $(tr '\n' ' ' <"$work/linux.err")"
@@ -47,6 +51,10 @@ compare tovrin1 "" "tovrin1.txt=2
 0 0"
 compare Kalvera $'x\nu\n2\nq\n1\n1\n'
 compare Kalvera $'f\nne_postoji.txt\n'
+# A decimal comma is refused with the same hint in the file and the dialogue.
+compare srce "" "srce.txt=1
+3,5 1"
+compare Kalvera $'u\n1\n3,5\n'
 # A Notepad file: its mark skipped, a final Ctrl-Z its end; a name with spaces.
 compare srce "" $'srce.txt=\xef\xbb\xbf2\r\n0 0\r\n\x1a'
 compare Kalvera $'f\n  moj fajl.txt \n' "moj fajl.txt=2 1 2"
