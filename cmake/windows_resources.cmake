@@ -20,7 +20,7 @@ configure_file(${PROJECT_SOURCE_DIR}/windows/installer-version.nsh.in
 # put together by icotool (icoutils).  Without those tools (a native MSYS2
 # build) the programs are built without an icon.
 set(icon_source ${PROJECT_SOURCE_DIR}/docs/srce.png)
-set(icon_crop -left 292 -top 130 -width 440 -height 440)
+set(icon_crop "-left 292 -top 130 -width 440 -height 440")
 set(icon_sizes 16 24 32 48 256)
 set(GEOMETRIJA_ICON "")
 set(icon_tools pngtopam pamcut pamscale pnmnorm pamtopng icotool)

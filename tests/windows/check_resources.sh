@@ -8,7 +8,7 @@
 # One value of EXE's version information (the UTF-16 strings of its
 # VERSIONINFO resource, each key followed by its value).
 version_value() {  # EXE KEY
-    wrestool -x --type=16 "$1" | strings -el | grep -A1 -xF "$2" | sed -n 2p
+    wrestool -x --raw --type=16 "$1" | strings -el | grep -A1 -xF "$2" | sed -n 2p
 }
 
 # EXE's version information, one "KEY: VALUE" line each, as the Details tab
@@ -35,11 +35,13 @@ program_product() { cmake -DGEOMETRIJA_LIST=product -P cmake/programs.cmake; }
 
 check_program_resources() {  # EXE
     local exe="$1" sizes manifest
-    sizes=$(wrestool -x --type=14 "$exe" -o - 2>/dev/null | icotool -l - |
-            sed -n 's/.*--width=\([0-9]*\).*/\1/p' | LC_ALL=C sort -n | paste -sd ' ')
+    wrestool -x --type=14 "$exe" >"$build/icon.ico"
+    sizes=$(icotool -l "$build/icon.ico" | sed -n 's/.*--width=\([0-9]*\).*/\1/p' |
+            LC_ALL=C sort -n | paste -sd ' ')
+    rm -f "$build/icon.ico"
     [ "$sizes" = "16 24 32 48 256" ] ||
         { echo "resources: $exe: icon sizes '$sizes', not 16 24 32 48 256" >&2; exit 1; }
-    manifest=$(wrestool -x --type=24 --name=1 "$exe")
+    manifest=$(wrestool -x --raw --type=24 --name=1 "$exe")
     grep -q '<dpiAwareness[^>]*>PerMonitorV2, System<' <<<"$manifest" &&
         grep -q '<dpiAware[^>]*>true<' <<<"$manifest" &&
         [ "$(grep -c '<supportedOS ' <<<"$manifest")" -eq 4 ] ||
