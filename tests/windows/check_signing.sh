@@ -37,7 +37,7 @@ else
         export GEOMETRIJA_SIGN_CERT="$signed/cert.p12" GEOMETRIJA_SIGN_PASSWORD=proba
         scripts/windows-sign "$signed"/*.exe
         # The uninstaller as makensis signed it, kept for the checks below.
-        make_installer "$signed/setup.exe" "$signed/uninstall.exe"
+        make_installer "$signed/$(basename "$installer")" "$signed/uninstall.exe"
     )
     [ -s "$signed/uninstall.exe" ] || { echo "signing: makensis signed no uninstaller" >&2; exit 1; }
     check_version "$signed/uninstall.exe" "$(basename "$installer")"
