@@ -165,26 +165,33 @@ zamenjuje (fajlove s tackama koje ste menjali zadrzava).$\r$\n$\r$\n"
   ${EndIf}
 FunctionEnd
 
-; The folder that /D= names.  NSIS itself reads it only unquoted and last
-; (/D=C:\Moja fascikla); deployment tools quote a path with a space, as
-; "/D=C:\Moja fascikla" or /D="C:\Moja fascikla", which NSIS leaves to the
-; default or keeps with its quotes: both are read here into $INSTDIR.
+; The folder that /D= names, read from the command line as it was given.
+; NSIS itself reads /D= only unquoted and last (/D=C:\Moja fascikla), and
+; puts its default in place of a path it finds wrong; deployment tools quote
+; a path with a space, as "/D=C:\Moja fascikla" or /D="C:\Moja fascikla",
+; which NSIS leaves to the default.  All are read here into $INSTDIR.
 ; Leaves $0 at 0 when no /D= was given, 1 for a full path, 2 for anything
 ; else (a relative path, an empty one).
 Function folderOption
+  System::Call 'kernel32::GetCommandLineW() w .r3'
   StrCpy $0 0
   StrCpy $1 0
   ${Do}
-    StrCpy $2 $CMDLINE 4 $1
+    StrCpy $2 $3 4 $1
     ${If} $2 == ""
       ${ExitDo}
     ${ElseIf} $2 == '"/D='
+    ${OrIf} $2 == ' /D='
       IntOp $1 $1 + 4
-      StrCpy $INSTDIR $CMDLINE "" $1
-      ${ExitDo}
+      StrCpy $INSTDIR $3 "" $1
+      StrCpy $0 1
+    ${Else}
+      IntOp $1 $1 + 1
     ${EndIf}
-    IntOp $1 $1 + 1
   ${Loop}
+  ${If} $0 == 0
+    Return
+  ${EndIf}
   ; The value up to its closing quote, and without quotes of its own.
   StrCpy $1 0
   ${Do}
@@ -194,16 +201,18 @@ Function folderOption
     ${ElseIf} $2 == '"'
       ${If} $1 == 0
         StrCpy $INSTDIR $INSTDIR "" 1
-        IntOp $1 $1 - 1
-      ${Else}
-        StrCpy $INSTDIR $INSTDIR $1
-        ${ExitDo}
+        ${Continue}
       ${EndIf}
+      StrCpy $INSTDIR $INSTDIR $1
+      ${ExitDo}
     ${EndIf}
     IntOp $1 $1 + 1
   ${Loop}
-  ${If} $INSTDIR == "$PROGRAMFILES64\Geometrija"
-    Return
+  StrCpy $1 $INSTDIR "" -1
+  StrLen $2 $INSTDIR
+  ${If} $1 == "\"
+  ${AndIf} $2 > 3
+    StrCpy $INSTDIR $INSTDIR -1
   ${EndIf}
   StrCpy $0 2
   StrCpy $1 $INSTDIR 2 1

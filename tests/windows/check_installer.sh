@@ -96,9 +96,10 @@ while IFS='|' read -r folder want line; do
     log_of install | grep -qxF "$line" || fail "/D=$folder: no '$line' in: $(log_of install)"
     [ ! -e "$(unix 'C:\Program Files\Geometrija')" ] || fail "/D=$folder installed the default"
 done <<EOF
-C:\geo\Moja fascikla\čas|0|instalirano: Geometrija $version u C:\geo\Moja fascikla\čas
 fascikla|3|odbijeno: /D=fascikla nije pun put foldera (na primer /D=C:\Geometrija)
 geo\Moja fascikla|3|odbijeno: /D=geo\Moja fascikla nije pun put foldera (na primer /D=C:\Geometrija)
+|3|odbijeno: /D= nije pun put foldera (na primer /D=C:\Geometrija)
+C:\geo\Moja fascikla\čas|0|instalirano: Geometrija $version u C:\geo\Moja fascikla\čas
 EOF
 cas=$(unix 'C:\geo\Moja fascikla\čas')
 installed "$cas"
