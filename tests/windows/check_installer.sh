@@ -22,9 +22,12 @@ setup() {  # WINDOWS_FOLDER: installs, giving the installer's status
     wine "$installer" /S "/D=$1" </dev/null
 }
 uninstall() {  # WINDOWS_FOLDER
-    local i
     rm -f "$temp/Geometrija-uninstall.log"
     wine "$(winepath -u "$1")/uninstall.exe" /S </dev/null
+    uninstalled
+}
+uninstalled() {  # waits for the uninstaller's copy to end
+    local i
     for i in $(seq 600); do
         [ -s "$temp/Geometrija-uninstall.log" ] && log_of uninstall | grep -q '^deinstalirano:' &&
             return 0
@@ -124,11 +127,13 @@ fi
 gone "$cas"
 [ ! -e "$menu" ] || fail "the Start-menu folder is left"
 setup 'C:\geo\Moja fascikla'
+rm -f "$temp/Geometrija-uninstall.log"
 started=$(date +%s%N)
 wine "$(unix 'C:\geo\Moja fascikla')/uninstall.exe" /S </dev/null
 echo "installer: uninstall.exe /S returned after $(( ($(date +%s%N) - started) / 1000000 )) ms," \
      "leaving: $(ls -A "$(unix 'C:\geo\Moja fascikla')" 2>/dev/null | xargs)"
-uninstall 'C:\geo\Moja fascikla'
+uninstalled
+echo "installer: its copy in %TEMP% was done after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 gone "$(unix 'C:\geo\Moja fascikla')"
 echo "installer: a quoted /D= with a space and a č honoured, one that names no folder refused;" \
      "uninstall.exe /S _?=FOLDER waits"
