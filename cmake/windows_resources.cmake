@@ -8,7 +8,7 @@
 enable_language(RC)
 
 file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE GEOMETRIJA_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
-string(REGEX REPLACE "^Copyright \\([cC]\\) [0-9, -]+ " "" GEOMETRIJA_PUBLISHER
+string(REGEX REPLACE "^Copyright \\([cC]\\) [0-9, -]+ (the )?" "" GEOMETRIJA_PUBLISHER
        "${GEOMETRIJA_COPYRIGHT}")
 set(GEOMETRIJA_RESOURCE_DIR ${PROJECT_BINARY_DIR}/windows)
 configure_file(${PROJECT_SOURCE_DIR}/windows/installer-version.nsh.in

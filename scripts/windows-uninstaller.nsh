@@ -58,7 +58,7 @@ FunctionEnd
     ${If} $0 == 1
       Delete "$INSTDIR\${NAME}"
     ${ElseIf} ${FileExists} "$INSTDIR\${NAME}"
-      !insertmacro LOG "kept: $INSTDIR\${NAME} (changed since installation)"
+      !insertmacro LOG "zadrzan: $INSTDIR\${NAME} (izmenjen posle instalacije)"
     ${EndIf}
   ${EndIf}
 !macroend
@@ -74,10 +74,11 @@ Section "Uninstall"
   SetShellVarContext all
   FileOpen $log "$TEMP\Geometrija-uninstall.log" w
   FileWriteWord $log 0xfeff
+  FileWriteUTF16LE $log "$(^UninstallCaption)$\r$\n"
   ; The entry must be this installation's: its records say what is ours.
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != $INSTDIR
-    !insertmacro LOG "refused: $INSTDIR is not the registered installation ($0)"
+    !insertmacro LOG "odbijeno: $INSTDIR nije registrovana instalacija ($0)"
     FileClose $log
     SetErrorLevel 2
     Quit
@@ -100,7 +101,23 @@ Section "Uninstall"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\THIRD-PARTY-freeglut.txt"
   Delete "$INSTDIR\THIRD-PARTY-mingw-w64.txt"
+  ; Run in place (uninstall.exe /S _?=FOLDER, the form that waits), its own
+  ; file is in use and cannot be deleted; it is moved out to %TEMP% instead,
+  ; where Windows deletes it at the next start, as it does the copy that
+  ; uninstall.exe /S alone makes of itself.  So the folder can go too.
   Delete "$INSTDIR\uninstall.exe"
+  ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+    GetTempFileName $0
+    Delete $0
+    ClearErrors
+    Rename "$INSTDIR\uninstall.exe" $0
+    ${If} ${Errors}
+      !insertmacro LOG "zadrzan: $INSTDIR\uninstall.exe (u upotrebi; brise se pri ponovnom pokretanju)"
+      Delete /REBOOTOK "$INSTDIR\uninstall.exe"
+    ${Else}
+      Delete /REBOOTOK $0
+    ${EndIf}
+  ${EndIf}
   ; Only a folder the installer made, and only when empty (RMDir without /r).
   ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "made:folder"
   ${If} $0 == 1
@@ -111,6 +128,6 @@ Section "Uninstall"
     Call un.removeMadeParents
   ${EndIf}
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
-  !insertmacro LOG "uninstalled: $INSTDIR"
+  !insertmacro LOG "deinstalirano: $INSTDIR"
   FileClose $log
 SectionEnd

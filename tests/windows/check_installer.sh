@@ -2,10 +2,10 @@
 # them: each case ends with nothing of the installer's left and the user's
 # own files as they were.  Sourced by scripts/windows, whose installer, wine
 # prefix and helpers (win, banner, shots) it uses.
-# The installer and the uninstaller, silently, as a user would run them (the
-# uninstaller copies itself away and returns at once: its log's last line
-# tells that it is done).  Each case ends with nothing of the installer's
-# left and the user's own files as they were.
+# The installer and the uninstaller, silently, as a user would run them
+# (uninstall.exe /S copies itself away and returns at once: its log's last
+# line tells that it is done).  Each case ends with nothing of the
+# installer's left and the user's own files as they were.
 banner "installer under wine"
 # A path on drive C: as this side sees it (winepath itself is a wine program,
 # slower and, right after an install, seen to fail).
@@ -22,11 +22,14 @@ setup() {  # WINDOWS_FOLDER: installs, giving the installer's status
     wine "$installer" /S "/D=$1" </dev/null
 }
 uninstall() {  # WINDOWS_FOLDER
-    local i
     rm -f "$temp/Geometrija-uninstall.log"
     wine "$(winepath -u "$1")/uninstall.exe" /S </dev/null
+    uninstalled
+}
+uninstalled() {  # waits for the uninstaller's copy to end
+    local i
     for i in $(seq 600); do
-        [ -s "$temp/Geometrija-uninstall.log" ] && log_of uninstall | grep -q '^uninstalled:' &&
+        [ -s "$temp/Geometrija-uninstall.log" ] && log_of uninstall | grep -q '^deinstalirano:' &&
             return 0
         sleep 0.1
     done
@@ -55,11 +58,85 @@ installed "$(unix 'C:\geo\nova')"
 screenshot_run build/tools/xshot "$(unix 'C:\geo\nova')" "$shots/srce-installed.png" "" \
     win "$(unix 'C:\geo\nova')/srce.exe"
 cmp "$shots/srce-llvmpipe-linux.png" "$shots/srce-installed.png"
+# What Settings shows of it; the size is the folder's in KiB.
+value() { wine reg query "$key" /v "$1" </dev/null | tr -d '\r' | sed -n "s/.*$1 *REG_[A-Z]* *//p"; }
+kib=$(( $(cat "$(unix 'C:\geo\nova')"/* | wc -c) / 1024 ))
+while IFS='|' read -r name want; do
+    [ "$(value "$name")" = "$want" ] || fail "the entry's $name is '$(value "$name")', not '$want'"
+done <<EOF
+DisplayName|Geometrija $version
+DisplayVersion|$version
+Publisher|Geometrija authors
+DisplayIcon|C:\geo\nova\Kalvera.exe
+EstimatedSize|$(printf '0x%x' "$kib")
+QuietUninstallString|"C:\geo\nova\uninstall.exe" /S _?=C:\geo\nova
+EOF
+# The shortcuts' working folders: Kalvera's the user's Documents, the
+# others' the installation's (the .lnk holds them as UTF-16).
+lnk_holds() { tr -d '\0' <"$menu/$1.lnk" | LC_ALL=C grep -qaF "$2"; }
+lnk_holds Kalvera '%USERPROFILE%\Documents' || fail "Kalvera's shortcut does not start in Documents"
+for p in $(program_names fixed); do
+    lnk_holds "$p" 'C:\geo\nova' || fail "$p's shortcut does not start in C:\geo\nova"
+done
+# The window's caption from the installer's language table opens each log.
+[ "$(log_of install | head -1)" = "Geometrija $version Instalacija" ] ||
+    fail "the install log opens with '$(log_of install | head -1)'"
 uninstall 'C:\geo\nova'
 gone "$(unix 'C:\geo\nova')"
 [ ! -e "$(unix 'C:\geo\nova')" ] || fail "the folder it made is left"
 [ ! -e "$menu" ] || fail "the Start-menu folder it made is left"
-echo "installer: installs, draws srce's picture, uninstalls silently, leaves nothing"
+[ "$(log_of uninstall | head -1)" = "Geometrija $version Deinstalacija" ] ||
+    fail "the uninstall log opens with '$(log_of uninstall | head -1)'"
+echo "installer: installs, draws srce's picture, uninstalls silently, leaves nothing;" \
+     "Serbian logs, the entry's values, Kalvera starting in Documents"
+
+# /D= as a deployment script writes it: quoted, with a space and a č, it is
+# honoured; a folder that is not a full path is refused with status 3.
+while IFS='|' read -r folder want line; do
+    status=0
+    setup "$folder" || status=$?
+    [ "$status" = "$want" ] || fail "/D=$folder: status $status, not $want"
+    log_of install | grep -qxF "$line" || fail "/D=$folder: no '$line' in: $(log_of install)"
+    [ ! -e "$(unix 'C:\Program Files\Geometrija')" ] || fail "/D=$folder installed the default"
+done <<EOF
+fascikla|3|odbijeno: /D=fascikla nije pun put foldera (na primer /D=C:\Geometrija)
+geo\Moja fascikla|3|odbijeno: /D=geo\Moja fascikla nije pun put foldera (na primer /D=C:\Geometrija)
+|3|odbijeno: /D= nije pun put foldera (na primer /D=C:\Geometrija)
+C:\geo\Moja fascikla\čas|0|instalirano: Geometrija $version u C:\geo\Moja fascikla\čas
+EOF
+cas=$(unix 'C:\geo\Moja fascikla\čas')
+installed "$cas"
+
+# uninstall.exe /S _?=FOLDER returns when it is done: checked at once,
+# nothing is left but, where its running file cannot be moved away (wine),
+# that file, which its log names.  Times for both forms are shown.
+# (_?= must be unquoted: each word of it its own argument.)
+read -ra waiting <<<'_?=C:\geo\Moja fascikla\čas'
+started=$(date +%s%N)
+wine "$cas/uninstall.exe" /S "${waiting[@]}" </dev/null
+echo "installer: uninstall.exe /S _?=FOLDER returned after" \
+     "$(( ($(date +%s%N) - started) / 1000000 )) ms, leaving: $(ls -A "$cas" 2>/dev/null | xargs)"
+log_of uninstall | tail -1 | grep -qxF 'deinstalirano: C:\geo\Moja fascikla\čas' ||
+    fail "the waiting uninstaller returned before it was done: $(log_of uninstall)"
+if [ -e "$cas/uninstall.exe" ]; then
+    log_of uninstall | grep -qF 'zadrzan: C:\geo\Moja fascikla\čas\uninstall.exe (u upotrebi' ||
+        fail "uninstall.exe left without a word: $(log_of uninstall)"
+    rm "$cas/uninstall.exe"
+    rmdir "$cas" "$(dirname "$cas")"
+fi
+gone "$cas"
+[ ! -e "$menu" ] || fail "the Start-menu folder is left"
+setup 'C:\geo\Moja fascikla'
+rm -f "$temp/Geometrija-uninstall.log"
+started=$(date +%s%N)
+wine "$(unix 'C:\geo\Moja fascikla')/uninstall.exe" /S </dev/null
+echo "installer: uninstall.exe /S returned after $(( ($(date +%s%N) - started) / 1000000 )) ms," \
+     "leaving: $(ls -A "$(unix 'C:\geo\Moja fascikla')" 2>/dev/null | xargs)"
+uninstalled
+echo "installer: its copy in %TEMP% was done after $(( ($(date +%s%N) - started) / 1000000 )) ms"
+gone "$(unix 'C:\geo\Moja fascikla')"
+echo "installer: a quoted /D= with a space and a č honoured, one that names no folder refused;" \
+     "uninstall.exe /S _?=FOLDER waits"
 
 # A folder that holds the user's files is refused: status 2, a line in the
 # log, nothing written.
@@ -69,7 +146,7 @@ for f in README.txt LICENSE.txt srce.txt; do echo "moj $f" >"$korisnik/$f"; done
 status=0
 setup 'C:\geo\korisnik' || status=$?
 [ "$status" = 2 ] || fail "a folder with the user's files: status $status, not 2"
-log_of install | grep -q '^refused: C:\\geo\\korisnik already holds files' ||
+log_of install | grep -q '^odbijeno: C:\\geo\\korisnik vec sadrzi fajlove' ||
     fail "no refusal in the log: $(log_of install)"
 [ "$(ls "$korisnik" | tr '\n' ' ')" = "LICENSE.txt README.txt srce.txt " ] ||
     fail "the user's folder changed: $(ls "$korisnik")"
@@ -120,12 +197,12 @@ setup 'C:\geo\C'
 printf '1\r\n5 5\r\n' >"$(unix 'C:\geo\C')/srce.txt"
 setup 'C:\geo\C'
 installed "$(unix 'C:\geo\C')"
-log_of install | grep -qF 'kept: C:\geo\C\srce.txt' || fail "install log: $(log_of install)"
+log_of install | grep -qF 'zadrzan: C:\geo\C\srce.txt (fajl korisnika)' || fail "install log: $(log_of install)"
 [ "$(cat "$(unix 'C:\geo\C')/srce.txt")" = $'1\r\n5 5\r' ] || fail "the changed srce.txt was replaced"
 setup 'C:\geo\D'
 printf '1\r\n6 6\r\n' >"$(unix 'C:\geo\D')/viroda.txt"
 uninstall 'C:\geo\D'
-log_of uninstall | grep -qF 'kept: C:\geo\D\viroda.txt (changed since installation)' ||
+log_of uninstall | grep -qF 'zadrzan: C:\geo\D\viroda.txt (izmenjen posle instalacije)' ||
     fail "uninstall log: $(log_of uninstall)"
 [ "$(ls "$(unix 'C:\geo\D')")" = viroda.txt ] || fail "left: $(ls "$(unix 'C:\geo\D')")"
 [ "$(ls "$(unix 'C:\geo\C')")" = srce.txt ] || fail "C holds: $(ls "$(unix 'C:\geo\C')")"
