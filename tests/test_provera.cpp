@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,26 +18,15 @@
 #include "provera/variants.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
+#include "support/vectors.h"
 
 using namespace geometrija::provera;
 using support::Process;
 
-namespace {
-
-int vectorCount() {
-    std::ifstream in(VECTORS);
-    int n = 0;
-    std::string line;
-    while (std::getline(in, line)) {
-        n += !line.empty() && line[0] != '#';
-    }
-    return n;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(Provera, TellsRightFromWrongAndNamesTheStep) {
-    const std::string all = std::to_string(vectorCount());
+    const std::string all = std::to_string(support::caseCount(VECTORS));
     struct Row {
         std::vector<std::string> args;  // the checker's
         int status;

@@ -14,20 +14,11 @@
 
 #include "support/process.h"
 #include "support/temp_dir.h"
+#include "support/vectors.h"
 
 using support::Process;
 
 namespace {
-
-int vectorCount() {
-    std::ifstream in(VECTORS);
-    int n = 0;
-    std::string line;
-    while (std::getline(in, line)) {
-        n += !line.empty() && line[0] != '#';
-    }
-    return n;
-}
 
 // Whether the process still runs (a zombie has ended).
 bool stillRuns(pid_t pid) {
@@ -44,7 +35,7 @@ bool stillRuns(pid_t pid) {
 }  // namespace
 
 TEST(ProveraRun, EndsInTimeTellsWhatHappenedAndLeavesNothingRunning) {
-    const std::string all = std::to_string(vectorCount());
+    const std::string all = std::to_string(support::caseCount(VECTORS));
     const std::string v = VECTORS;
     const support::TempDir dir;
     const std::string pidFile = dir.path() + "/pid";
