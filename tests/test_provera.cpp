@@ -269,6 +269,10 @@ TEST(Provera, RefusesWhatItMustAndTakesNothingWrongForRight) {
     }
 }
 
+#ifndef ADDRESS_LIMIT_KB
+#define ADDRESS_LIMIT_KB 600000
+#endif
+
 // A flood and an endless line, with the checker's address space bounded:
 // each ends with its line, and --sazetak gives one line a script reads.
 TEST(Provera, StaysBoundedAndSumsUpInOneLine) {
@@ -300,7 +304,9 @@ TEST(Provera, StaysBoundedAndSumsUpInOneLine) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.args.back());
-        std::vector<std::string> args = {"-c", "ulimit -v 600000; exec \"$0\" \"$@\"", PROVERA};
+        const int limit = ADDRESS_LIMIT_KB;
+        const std::string bound = limit > 0 ? "ulimit -v " + std::to_string(limit) + "; " : "";
+        std::vector<std::string> args = {"-c", bound + "exec \"$0\" \"$@\"", PROVERA};
         args.insert(args.end(), row.args.begin(), row.args.end());
         Process p("/bin/sh", args, ".");
         p.write("");
