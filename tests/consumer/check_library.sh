@@ -2,7 +2,9 @@
 # library step (its jobs and helpers in scope): a copied install prefix that
 # names no build folder; the examples by find_package drawing their pictures;
 # circumcircles' circle count on every point file; pkg-config, a -ffast-math
-# consumer, COMPONENTS, add_subdirectory and FetchContent.
+# consumer, readPoints against the golden scenes and the programs' messages,
+# a shared library loaded by dlopen, COMPONENTS, add_subdirectory and
+# FetchContent.
 local work prefix pc e via
 work=$(mktemp -d /tmp/geometrija-library-XXXXXX)
 # An install prefix copied elsewhere still works: nothing in it, the
