@@ -5,10 +5,9 @@
 #include <string>
 
 #include "app/result.h"
+#include "geometrija/point_file.h"  // MAX_POINTS, the capacity of the driver's arrays
 
 namespace geometrija {
-
-constexpr int MAX_POINTS = 99;  // capacity of the driver's arrays
 
 // One raw coordinate pair as read.
 struct Par {

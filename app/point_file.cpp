@@ -9,8 +9,10 @@
 #include <istream>
 #include <iterator>
 
-#include "app/platform.h"
+#include "app/files.h"
 #include "app/scanner.h"
+#include "geometrija/point_file.h"
+#include "geometry/float_mode.h"
 #include "text/messages.h"
 
 namespace geometrija {
@@ -146,6 +148,24 @@ Result<int> loadPointFile(const std::string& fileName, Par* a) {
         return Result<int>::refused(why);
     }
     return readPointFile(in, fileName, a);
+}
+
+std::string readPoints(const std::string& program, const std::string& fileName, Tacka* points,
+                       int* n) {
+    // The coordinates are read in the toolkit's floating-point mode, so that
+    // each comes out as the programs read it whatever mode the caller set.
+    const detail::ExactFloatMode mode;
+    Par a[MAX_POINTS];
+    const Result<int> file = loadPointFile(fileName, a);
+    if (!file.ok()) {
+        return program + ": " + file.error;
+    }
+    for (int i = 0; i < *file.value; ++i) {
+        points[i].x = a[i].x;
+        points[i].y = a[i].y;
+    }
+    *n = *file.value;
+    return std::string();
 }
 
 }  // namespace geometrija

@@ -1,9 +1,11 @@
 // The Delaunay triangulation of a point file with every triangle's
 // circumcircle drawn: no circle holds another point inside.
-//   circumcircles [FILE]     (default tacke.txt: a count, then x y pairs)
+//   circumcircles [FILE]     (default tacke.txt: a point file, a count and
+//                            x y pairs, read as the programs read theirs)
 #include <geometrija/geometrija.h>
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 using namespace geometrija;
@@ -14,21 +16,18 @@ static_assert(CIRCLE != COLOR_TRIANGLE_SIDE, "the circles must show apart from t
 
 int main(int argc, char** argv) {
     const char* name = argc > 1 ? argv[1] : "tacke.txt";
-    std::FILE* f = std::fopen(name, "r");
+    // Read as the programs read their files: a file they refuse is refused
+    // here with their message, under this program's name.
+    Tacka A[MAX_POINTS];
     int n = 0;
-    if (f == nullptr || std::fscanf(f, "%d", &n) != 1 || n < 3 || n > 99) {
-        std::fprintf(stderr, "circumcircles: %s: a count from 3 to 99 expected\n", name);
+    const std::string error = readPoints("circumcircles", name, A, &n);
+    if (!error.empty()) {
+        std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    Tacka A[99];
     for (int i = 0; i < n; ++i) {
-        if (std::fscanf(f, "%f %f", &A[i].x, &A[i].y) != 2) {
-            std::fprintf(stderr, "circumcircles: %s: %d pairs expected\n", name, n);
-            return 1;
-        }
         addPoint(A[i], COLOR_INPUT_POINT);
     }
-    std::fclose(f);
 
     // The triangulation adds every accepted triangle's sides in black and
     // names each triangle as it accepts it, its points then as it tested
@@ -45,6 +44,9 @@ int main(int argc, char** argv) {
     }
     std::printf("%d triangles, %d circles\n", static_cast<int>(segments.size() / 3),
                 static_cast<int>(empty.size()));
+    // Sent now: to a pipe or a file, the counts would otherwise wait in the
+    // buffer until the window is closed.
+    std::fflush(stdout);
     startGraphics(argc, argv);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/files.h"
 #include "app/platform.h"
 #include "support/input_readers.h"
 #include "text/messages.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/checks.h"
-#include "app/platform.h"
+#include "app/files.h"
 #include "app/point_file.h"
 #include "support/bits.h"
 #include "support/input_readers.h"
@@ -161,6 +161,13 @@ INSTANTIATE_TEST_SUITE_P(
         {"1\n-inf 1\n", "t.txt:2: koordinata nije konacan broj: '-inf'"},
         {"1\n1e39 1\n", "t.txt:2: koordinata nije konacan broj: '1e39'"},
         {"1\n1 2\x01\n", "t.txt:2: koordinata nije broj: '2\\x01'"},
+        // Words the plain-decimal reading must leave to strtof, which
+        // refuses them: a point or a sign without a digit, a second point.
+        {"1\n. 1\n", "t.txt:2: koordinata nije broj: '.'"},
+        {"1\n1 -\n", "t.txt:2: koordinata nije broj: '-'"},
+        {"1\n+. 1\n", "t.txt:2: koordinata nije broj: '+.'"},
+        {"1\n1.2.3 1\n", "t.txt:2: koordinata nije broj: '1.2.3'"},
+        {"1\n1 -..5\n", "t.txt:2: koordinata nije broj: '-..5'"},
         // A decimal comma is refused with a hint where a point would make
         // a number of it; not where the comma separates or trails.
         {"1\n3,5 1\n",

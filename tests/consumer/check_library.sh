@@ -2,7 +2,9 @@
 # library step (its jobs and helpers in scope): a copied install prefix that
 # names no build folder; the examples by find_package drawing their pictures;
 # circumcircles' circle count on every point file; pkg-config, a -ffast-math
-# consumer, COMPONENTS, add_subdirectory and FetchContent.
+# consumer, readPoints against the golden scenes and the programs' messages,
+# a shared library loaded by dlopen, COMPONENTS, add_subdirectory and
+# FetchContent.
 local work prefix pc e via
 work=$(mktemp -d /tmp/geometrija-library-XXXXXX)
 # An install prefix copied elsewhere still works: nothing in it, the
@@ -32,6 +34,7 @@ local file counts
 for file in data/*.txt docs/limits/*.txt; do
     counts=$(screenshot_run build/tools/xshot "$work/examples" "$work/c.png" "" \
         ./circumcircles "$PWD/$file")
+    echo "$counts" >"$work/counts-$(basename "$file")"
     [[ "$counts" =~ ^([0-9]+)\ triangles,\ ([0-9]+)\ circles$ ]] &&
         [ "${BASH_REMATCH[1]}" = "${BASH_REMATCH[2]}" ] ||
         { echo "library: circumcircles on $file: $counts" >&2; return 1; }
@@ -98,6 +101,59 @@ for moved in "$work/pre fix" "$work/đorđe/prefix"; do
     rm -rf "$moved" "$work/tk"
 done
 echo "library: pkg-config from a prefix in 'pre fix' and in 'đorđe', by make and by eval"
+# The toolkit's point-file reader reads as the programs read. Each golden
+# input gives the points of its golden scene, bit for bit; a file that a
+# fixed-file program refuses gets, under that program's name, its very
+# line on standard error, and status 1.
+# shellcheck disable=SC2046
+g++ -o "$work/read_points" tests/consumer/read_points.cpp \
+    $(PKG_CONFIG_PATH="$pc" pkg-config --cflags --libs geometrija-toolkit)
+local golden folder
+for file in data/*.txt docs/limits/*.txt tests/golden/inputs/*.txt; do
+    folder=$(basename "$(dirname "$file")")
+    golden="tests/golden/$folder/$(basename "$file" .txt).scene"
+    "$work/read_points" vjezba "$file" | sort >"$work/read.txt"
+    awk '/^segments /{exit} NR > 1 {print $1, $2}' "$golden" | sort |
+        cmp - "$work/read.txt" || { echo "library: readPoints on $file: not the points of $golden" >&2; return 1; }
+done
+echo "library: readPoints gives the golden scenes' points"
+local program bad row said wrote status bin="$PWD/build/bin"
+program=$(program_names fixed | cut -d' ' -f1)
+bad="$work/bad"
+for row in '2\n1 2\n3 x\n' '1\n. 1\n' '1\n1 -\n' '1\n1.2.3 1\n' '3\n1 2\n' '\xff\xfe3\x00' missing folder; do
+    rm -rf "$bad" && mkdir "$bad"
+    case "$row" in
+        missing) ;;
+        folder) mkdir "$bad/$program.txt" ;;
+        *) # shellcheck disable=SC2059
+           printf "$row" >"$bad/$program.txt" ;;
+    esac
+    status=0
+    (cd "$bad" && exec timeout 20 "$bin/$program") >/dev/null 2>"$work/said.txt" || status=$?
+    [ "$status" = 1 ] || { echo "library: $program on '$row': status $status" >&2; return 1; }
+    status=0
+    (cd "$bad" && exec "$work/read_points" "$program" "$program.txt") 2>"$work/wrote.txt" || status=$?
+    said=$(cat "$work/said.txt")
+    wrote=$(cat "$work/wrote.txt")
+    [ "$status" = 1 ] && [ "$said" = "$wrote" ] ||
+        { echo "library: on '$row' $program said '$said', readPoints (status $status) '$wrote'" >&2; return 1; }
+    echo "library: readPoints as $program: $wrote"
+done
+# The static toolkit linked into a shared library, which a program that
+# links no Geometrija loads with dlopen: the triangles of each data file,
+# as circumcircles counts them.  Every object of both installed static
+# libraries links into a shared object.
+# shellcheck disable=SC2046
+g++ -shared -fPIC -o "$work/plugin.so" tests/consumer/plugin.cpp \
+    $(PKG_CONFIG_PATH="$pc" pkg-config --cflags --libs geometrija-toolkit)
+g++ -o "$work/load_plugin" tests/consumer/load_plugin.cpp -ldl
+for file in data/*.txt; do
+    [ "$("$work/load_plugin" "$work/plugin.so" "$file")" = "$(sed 's/,.*//' "$work/counts-$(basename "$file")")" ] ||
+        { echo "library: the plug-in on $file: $("$work/load_plugin" "$work/plugin.so" "$file")" >&2; return 1; }
+done
+g++ -shared -o "$work/whole.so" -Wl,--whole-archive "${pc%/pkgconfig}"/libgeometrija_*.a \
+    -Wl,--no-whole-archive
+echo "library: the static libraries link into a shared library; loaded with dlopen, it triangulates as circumcircles does"
 # The same Geometrija:: targets as a package, a subdirectory and
 # FetchContent.  The student's target compiles with its own -O3
 # -ffast-math and none of the project's options, and gives the plain
