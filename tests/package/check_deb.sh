@@ -10,7 +10,8 @@
 #   - a lab machine: `apt-get install ./geometrija_*.deb`, the programs'
 #     package alone, brings every library the programs need: srce started in
 #     /usr/share/geometrija opens its window and draws, pixel for pixel, the
-#     build tree's picture; `man -w srce` finds its page;
+#     build tree's picture; `man -w srce` finds its page; every file that
+#     page names is installed, the users' README with every picture it shows;
 #   - there, with libgeometrija-dev installed too, an example builds with
 #     find_package and with pkg-config and draws its picture in docs/examples/.
 #   check_deb.sh BUILD_DIR      (as root: it makes two chroots; DISPLAY is the
@@ -99,6 +100,21 @@ done
 # The four pages are one, linked: man -w names the file it reaches.
 page=$(chroot "$lab" man -w srce) || fail "man -w srce found no page"
 [ "$page" = /usr/share/man/man1/Kalvera.1.gz ] || fail "man -w srce: $page"
+# Every file and folder a manual page names is installed with its package,
+# and every picture and file the users' README shows or links beside it.
+names_installed() {  # PAGE
+    local f
+    for f in $(grep -o '/usr/[^ ]*' "$1" | sed 's/\\-/-/g; s/[,.;:)]*$//' | sort -u); do
+        [ -e "$lab$f" ] || fail "$(basename "$1") names $f, which is not installed"
+    done
+}
+names_installed "$source_dir/docs/man/Kalvera.1"
+doc="$lab/usr/share/doc/geometrija"
+for f in $(grep -o '](\([^)#:]*\)' "$doc/README.md" | sed 's/^](//' | sort -u); do
+    [ -e "$doc/$f" ] || fail "the users' README shows $f, which is not installed"
+done
+echo "check_deb: /usr/share/doc/geometrija holds" \
+     "$(cd "$doc" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | paste -sd ' ')"
 enter "$lab"
 # The lab machine's programs open their windows on this machine's display,
 # reached through its abstract socket: the root holds no X server, no
@@ -121,6 +137,7 @@ in_root "$lab" "set -e
     cmake --build /tmp/examples/build >/dev/null
     g++ -o /tmp/bisectors-pc /tmp/examples/bisectors.cpp \$(pkg-config --cflags --libs geometrija)
     g++ -o /tmp/bisectors-static /tmp/examples/bisectors.cpp \$(pkg-config --static --cflags --libs geometrija)"
+names_installed "$source_dir/docs/man/geometrija-provera.1"
 # The system's own folders and no Windows define on a Debian compile line.
 flags=$(in_root "$lab" "pkg-config --cflags --libs geometrija")
 if grep -qE -- '-I/usr/include|-L/usr/lib|FREEGLUT_STATIC' <<<"$flags"; then
