@@ -53,9 +53,18 @@ echo "check_deb: the builder, a pristine Debian 12, from $(basename "$archive")"
 mmdebstrap --quiet --variant=apt --customize-hook="copy-in $archive /root" bookworm "$builder"
 enter "$builder"
 start=$(date +%s)
+# Each line stamped with when it came, kept in the build folder: how long
+# the script went without a word shows there.
+stamp() { local line; while IFS= read -r line || [ -n "$line" ]; do echo "$EPOCHREALTIME $line"; done; }
 in_root "$builder" "cd /root && tar xzf $name.tar.gz && cd $name && scripts/run srce </dev/null" \
-    >"$work/run-srce.log" 2>&1 || { cat "$work/run-srce.log"; fail "scripts/run srce failed"; }
+    2>&1 | stamp >"$work/run-srce.log" || { cat "$work/run-srce.log"; fail "scripts/run srce failed"; }
 run_seconds=$(($(date +%s) - start))
+awk -v t0="$start" '{ printf "%6.1f s %s\n", $1 - t0, substr($0, index($0, " ") + 1) }' \
+    "$work/run-srce.log" >"$build/package-run-srce.log"
+echo "check_deb: scripts/run srce on a fresh root, $(wc -l <"$work/run-srce.log") lines" \
+     "(in $build/package-run-srce.log); the longest time without a line:" \
+     "$(awk -v t0="$start" 'NR == 1 { p = t0 } $1 - p > m { m = $1 - p; at = $0 } { p = $1 }
+        END { sub(/^[^ ]* /, "", at); printf "%.1f s, before \"%s\"", m, at }' "$work/run-srce.log")"
 [ -s "$builder/root/$name/build/srce.png" ] || fail "scripts/run srce gave no screenshot"
 [ ! -e "$builder/root/$name/build/tests/test_units" ] || fail "scripts/run srce built the tests"
 start=$(date +%s)
