@@ -26,7 +26,6 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/debian/changelog.gz
 # A manual page, compressed into build/man; the target that makes it is
 # added to the docs target.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/man)
-set(man_pages)
 function(geometrija_man_page page)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/man/${page}.1.gz
     COMMAND sh -c "gzip -9n < '${PROJECT_SOURCE_DIR}/docs/man/${page}.1' > ${page}.1.gz"
@@ -36,43 +35,43 @@ endfunction()
 
 # The programs' one page is the interactive program's; each fixed-file
 # program's name links to it.
-set(page ${GEOMETRIJA_INTERACTIVE_PROGRAM})
-geometrija_man_page(${page})
+set(deb_page ${GEOMETRIJA_INTERACTIVE_PROGRAM})
+geometrija_man_page(${deb_page})
 geometrija_man_page(geometrija-provera)
-set(program_pages ${CMAKE_BINARY_DIR}/man/${page}.1.gz)
+set(deb_program_pages ${CMAKE_BINARY_DIR}/man/${deb_page}.1.gz)
 foreach(prog ${GEOMETRIJA_FIXED_FILE_PROGRAMS})
-  file(CREATE_LINK ${page}.1.gz ${CMAKE_BINARY_DIR}/man/${prog}.1.gz SYMBOLIC)
-  list(APPEND program_pages ${CMAKE_BINARY_DIR}/man/${prog}.1.gz)
+  file(CREATE_LINK ${deb_page}.1.gz ${CMAKE_BINARY_DIR}/man/${prog}.1.gz SYMBOLIC)
+  list(APPEND deb_program_pages ${CMAKE_BINARY_DIR}/man/${prog}.1.gz)
 endforeach()
-add_custom_target(docs ALL DEPENDS ${CMAKE_BINARY_DIR}/man/${page}.1.gz
+add_custom_target(docs ALL DEPENDS ${CMAKE_BINARY_DIR}/man/${deb_page}.1.gz
                                    ${CMAKE_BINARY_DIR}/man/geometrija-provera.1.gz
                                    ${CMAKE_BINARY_DIR}/debian/changelog.gz)
-install(FILES ${program_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT programs)
+install(FILES ${deb_program_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT programs)
 install(FILES ${CMAKE_BINARY_DIR}/man/geometrija-provera.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT dev)
 
 # The users' README, as README.md, beside the pictures it shows in the
 # folders it names them in: the programs' pictures, and the limits' with
 # the point files they were drawn from.
-set(doc ${CMAKE_INSTALL_DOCDIR})
-install(FILES docs/programs.md DESTINATION ${doc} RENAME README.md COMPONENT programs)
-set(pictures)
+set(deb_doc ${CMAKE_INSTALL_DOCDIR})
+install(FILES docs/programs.md DESTINATION ${deb_doc} RENAME README.md COMPONENT programs)
+set(deb_pictures)
 foreach(prog ${GEOMETRIJA_FIXED_FILE_PROGRAMS})
-  list(APPEND pictures docs/${prog}.png)
+  list(APPEND deb_pictures docs/${prog}.png)
 endforeach()
-install(FILES ${pictures} docs/debian/copyright ${CMAKE_BINARY_DIR}/debian/changelog.gz
-        DESTINATION ${doc} COMPONENT programs)
-file(GLOB limits RELATIVE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/docs/limits/*.png
-                                                 ${PROJECT_SOURCE_DIR}/docs/limits/*.txt)
-install(FILES ${limits} DESTINATION ${doc}/limits COMPONENT programs)
+install(FILES ${deb_pictures} docs/debian/copyright ${CMAKE_BINARY_DIR}/debian/changelog.gz
+        DESTINATION ${deb_doc} COMPONENT programs)
+file(GLOB deb_limits RELATIVE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/docs/limits/*.png
+                                                     ${PROJECT_SOURCE_DIR}/docs/limits/*.txt)
+install(FILES ${deb_limits} DESTINATION ${deb_doc}/limits COMPONENT programs)
 install(FILES docs/library.md docs/debian/copyright ${CMAKE_BINARY_DIR}/debian/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/libgeometrija-dev COMPONENT dev)
 
 # The programs as the package's description names them: "A, B, C and D".
-set(names ${GEOMETRIJA_PROGRAM_NAMES})
-list(POP_BACK names last)
-list(JOIN names ", " program_list)
-string(APPEND program_list " and ${last}")
+set(deb_names ${GEOMETRIJA_PROGRAM_NAMES})
+list(POP_BACK deb_names deb_last)
+list(JOIN deb_names ", " deb_program_list)
+string(APPEND deb_program_list " and ${deb_last}")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -86,7 +85,7 @@ set(CPACK_DEBIAN_PROGRAMS_PACKAGE_NAME geometrija)
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PROGRAMS_DESCRIPTION
-    "Delaunay triangulation of up to 99 points, shown in an OpenGL window\nFour console programs (${program_list}) that read points\ntyped in or from a text file and show their Delaunay triangulation.")
+    "Delaunay triangulation of up to 99 points, shown in an OpenGL window\nFour console programs (${deb_program_list}) that read points\ntyped in or from a text file and show their Delaunay triangulation.")
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME libgeometrija-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 # geometrija-provera's libraries, added to the Depends below.
