@@ -72,9 +72,12 @@ endif()
 
 # The examples, as sources to build against the installed library, with the
 # pictures of their windows that library.md shows.
-install(FILES examples/CMakeLists.txt examples/circumcircles.cpp examples/bisectors.cpp
-              examples/crossings.cpp examples/tacke.txt docs/examples/circumcircles.png
-              docs/examples/bisectors.png docs/examples/crossings.png
+include(${PROJECT_SOURCE_DIR}/examples/examples.cmake)
+set(example_files examples/CMakeLists.txt examples/examples.cmake examples/tacke.txt)
+foreach(example ${GEOMETRIJA_EXAMPLE_NAMES})
+  list(APPEND example_files examples/${example}.cpp docs/examples/${example}.png)
+endforeach()
+install(FILES ${example_files}
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/libgeometrija-dev/examples COMPONENT dev)
 install(FILES examples/provera/skeleton.cpp
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/libgeometrija-dev/examples/provera

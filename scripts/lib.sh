@@ -17,6 +17,13 @@ GEOMETRIJA_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 program_names() {  # fixed|all
     cmake -DGEOMETRIJA_LIST="$1" -P "$GEOMETRIJA_LIB_DIR/../cmake/programs.cmake"
 }
+# The library's examples, from their one list (examples/examples.cmake).
+example_names() {
+    cmake -P "$GEOMETRIJA_LIB_DIR/../examples/examples.cmake"
+}
+
+# A step's heading, with the time it starts.
+banner() { echo; echo "=== $* ($(date +%T))"; }
 
 # Installs the packages named (default: all of the above) that are missing,
 # through apt-get as root or through sudo.
@@ -37,19 +44,56 @@ ensure_packages() {
         sudo="sudo"
     fi
     echo "installing ${#missing[@]} Debian packages and what they need: ${missing[*]}"
-    $sudo apt-get update -qq
-    # A line for every 25 packages fetched or set up shows that apt is
-    # working: on a fresh machine this is the longest step.
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q -o Dpkg::Use-Pty=0 \
-        --no-install-recommends "${missing[@]}" 2>&1 |
-        awk '/^Get:/ { if (++got % 25 == 0) { print "  fetched " got " packages"; fflush() } }
-             /^Setting up / { if (++set % 25 == 0) { print "  set up " set " packages"; fflush() } }
-             /^E: / { print; fflush() }
-             END { if (got + set) print "  fetched " got ", set up " set " packages" }' || true
+    echo "  fetching the package lists"
+    $sudo apt-get update -qq 2>&1 | apt_progress
+    # Each package as it is unpacked and set up, a line every 25 fetched,
+    # and a line whenever apt has said nothing for 5 s: on a fresh machine
+    # this is the longest step, and it is never silent for long.
+    { DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q -o Dpkg::Use-Pty=0 \
+          --no-install-recommends "${missing[@]}" 2>&1 || true; } | apt_progress
     for p in "${missing[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" ||
             { echo "could not install $p" >&2; return 1; }
     done
+}
+
+# Reads apt-get install's output and says, in a line each, how far it is:
+# packages fetched (every 25th), each package unpacked and set up (of how
+# many), apt's errors, and that apt is still working after 5 s of silence.
+apt_progress() {
+    local line pending="" total="" got=0 unpacked=0 set=0 rest status
+    while :; do
+        status=0
+        IFS= read -r -t 5 line || status=$?
+        if [ "$status" -gt 128 ]; then
+            # What came of a line so far stays for the rest of it.
+            pending+="$line"
+            echo "  apt is still working (at ${SECONDS} s)"
+            continue
+        fi
+        line="$pending$line"
+        pending=""
+        [ "$status" -eq 0 ] || [ -n "$line" ] || break
+        case "$line" in
+            Get:*)
+                got=$((got + 1))
+                [ $((got % 25)) -ne 0 ] || echo "  fetched $got packages" ;;
+            *" newly installed, "*)
+                rest="${line#* upgraded, }"
+                total="/${rest%% newly installed*}" ;;
+            "Unpacking "*)
+                unpacked=$((unpacked + 1))
+                rest="${line#Unpacking }"
+                echo "  unpacking $unpacked$total: ${rest%% *}" ;;
+            "Setting up "*)
+                set=$((set + 1))
+                rest="${line#Setting up }"
+                echo "  set up $set$total: ${rest%% *}" ;;
+            "E: "* | "W: "*) echo "$line" ;;
+        esac
+        [ "$status" -eq 0 ] || break
+    done
+    [ $((got + set)) -eq 0 ] || echo "  fetched $got, set up $set packages"
 }
 
 # Starts Xvfb on a free display with a screen large enough for the 1024 x 700

@@ -19,33 +19,43 @@
 #include <tuple>
 #include <vector>
 
+#include "geometrija/scene.h"
 #include "programs.h"
+#include "render/camera.h"
 #include "support/program_test.h"
 #include "text/messages.h"
 
 using namespace support;
 
 TEST_F(ProgramTest, FixedFileProgramsShowTheirDataAndEndWhenClosed) {
+    // Each program on its own data, and one on points that all lie at
+    // negative coordinates, where the scene's box keeps its starting corner
+    // (0, 0) as its maximum: (-8, -8)-(0, 0), not the points' own box.
+    std::vector<std::pair<std::string, std::string>> rows;
     for (const std::string name : FIXED_FILE_PROGRAMS) {
-        SCOPED_TRACE(name);
+        rows.emplace_back(name, dataFile(name + ".txt"));
+    }
+    rows.emplace_back(FIXED_FILE_PROGRAMS[0], "3\n-8 -8\n-2 -8\n-8 -3\n");
+    for (const auto& [name, text] : rows) {
+        SCOPED_TRACE(name + ": " + text.substr(0, 40));
         TempDir dir;
-        const std::string text = dataFile(name + ".txt");
         dir.write(name + ".txt", text);
         Process p(program(name), {}, dir.path());
         p.write("");
         const Image im = shot(p);
-        // The camera from the points' box, as camera() says.
+        // The camera from the scene's box, which starts at the window's size
+        // and at the origin, as the scene starts it.
         const std::vector<std::pair<float, float>> points = pointsOf(text);
         ASSERT_FALSE(points.empty());
-        double x0 = points[0].first, x1 = x0, y0 = points[0].second, y1 = y0;
+        geometrija::Tacka lo(geometrija::WINDOW_WIDTH, geometrija::WINDOW_HEIGHT), hi(0, 0);
         for (const auto& [x, y] : points) {
-            x0 = std::min<double>(x0, x);
-            x1 = std::max<double>(x1, x);
-            y0 = std::min<double>(y0, y);
-            y1 = std::max<double>(y1, y);
+            lo.x = std::min(lo.x, x);
+            lo.y = std::min(lo.y, y);
+            hi.x = std::max(hi.x, x);
+            hi.y = std::max(hi.y, y);
         }
-        const double reach = std::max(std::fabs(x0) + x1, std::fabs(y0) + y1);
-        expectDots(im, camera((x0 + x1) / 2, (y0 + y1) / 2, 2 * reach, im), points);
+        const geometrija::Camera c = geometrija::cameraFor(lo, hi);
+        expectDots(im, camera(c.cx, c.cy, c.dist, im), points);
         closeAndExpectExit(p);
         EXPECT_EQ(p.out(), "");
         EXPECT_EQ(p.err(), "");
@@ -176,28 +186,45 @@ TEST_F(ProgramTest, AnEmptyPictureOpensTheWindowWithTheBackgroundOnlyAndSaysWhy)
     const std::string hint =
         ", a slika se vidi samo od 1 do 1000 (veci od |min x| + max x i |min y| + max y mora "
         "biti izmedju 0.5 i 500)\n";
-    const std::string warning =
-        "viroda: upozorenje: prozor ce biti prazan: kamera je na udaljenosti ";
-    const std::tuple<std::string, std::string, bool> files[] = {
-        {"0\n", "", false},
-        {"1\n0 0\n", warning + "0" + hint, false},
-        {"3\n0 0\n600 0\n0 400\n", warning + "1200" + hint, false},
-        {"1\n0.24999999 0.24999999\n", warning + "0.99999994" + hint, false},
-        {"1\n0.25 0.25\n", "", true},
-        {"1\n250.00548 250.00548\n", "", true},
-        {"1\n250.0055 250.0055\n", warning + "1000.022" + hint, false},
+    const std::string warning = "upozorenje: prozor ce biti prazan: kamera je na udaljenosti ";
+    const std::string viroda = "viroda: " + warning;
+    // A point far below the origin: the y extent is |min y| + max y, 600.5.
+    // On one line, so that an example that adds circles adds none.
+    const std::string below = "3\n0 -600\n1 0.5\n0.5 -299.75\n";
+    struct Row {
+        std::string program;  // a fixed-file program reads NAME.txt, an example its argument
+        std::string text;
+        std::string said;
+        bool shows;
     };
-    for (const auto& [text, said, shows] : files) {
-        SCOPED_TRACE(text);
+    std::vector<Row> rows = {
+        {"viroda", "0\n", "", false},
+        {"viroda", "1\n0 0\n", viroda + "0" + hint, false},
+        {"viroda", "3\n0 0\n600 0\n0 400\n", viroda + "1200" + hint, false},
+        {"viroda", "1\n0.24999999 0.24999999\n", viroda + "0.99999994" + hint, false},
+        {"viroda", "1\n0.25 0.25\n", "", true},
+        {"viroda", "1\n250.00548 250.00548\n", "", true},
+        {"viroda", "1\n250.0055 250.0055\n", viroda + "1000.022" + hint, false},
+        {"viroda", below, viroda + "1201" + hint, false},
+    };
+#ifdef EXAMPLE_DIR
+    // startGraphics(argc, argv) names the program as its messages begin: its
+    // file name without the folder it was started from.
+    rows.push_back({std::string(EXAMPLE_DIR) + "/circumcircles", below,
+                    "circumcircles: " + warning + "1201" + hint, false});
+#endif
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.program + ": " + row.text);
         TempDir dir;
-        dir.write("viroda.txt", text);
-        Process p(program("viroda"), {}, dir.path());
+        const bool example = row.program.find('/') != std::string::npos;
+        dir.write(example ? "tacke.txt" : row.program + ".txt", row.text);
+        Process p(example ? row.program : program(row.program), {}, dir.path());
         p.write("");
         const Image im = shot(p);
         ASSERT_FALSE(im.empty());
-        EXPECT_EQ(support::countBackground(im) != im.width * im.height, shows);
+        EXPECT_EQ(support::countBackground(im) != im.width * im.height, row.shows);
         closeAndExpectExit(p);
-        EXPECT_EQ(p.err(), said);
+        EXPECT_EQ(p.err(), row.said);
     }
 }
 

@@ -6,6 +6,8 @@
 # page under any name is still that program's, and the folder it runs in,
 # where the fixed-file programs' data and the files a user chooses are.
 set(GEOMETRIJA_WEB_HOME /radni)
+# The page, with the interactive program's name from the build's list.
+configure_file(${PROJECT_SOURCE_DIR}/web/page.html ${CMAKE_BINARY_DIR}/web/page.html @ONLY)
 foreach(prog ${GEOMETRIJA_PROGRAM_NAMES})
   set_target_properties(${prog} PROPERTIES SUFFIX .html)
   set(name_js ${CMAKE_BINARY_DIR}/web/${prog}.js)
@@ -13,8 +15,8 @@ foreach(prog ${GEOMETRIJA_PROGRAM_NAMES})
   target_link_options(${prog} PRIVATE "SHELL:--pre-js ${name_js}"
     -sSINGLE_FILE=1 -sMINIFY_HTML=0 -sFORCE_FILESYSTEM=1
     -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_RUNTIME_METHODS=FS -g0
-    --shell-file ${PROJECT_SOURCE_DIR}/web/page.html)
-  set_property(TARGET ${prog} APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/web/page.html)
+    --shell-file ${CMAKE_BINARY_DIR}/web/page.html)
+  set_property(TARGET ${prog} APPEND PROPERTY LINK_DEPENDS ${CMAKE_BINARY_DIR}/web/page.html)
 endforeach()
 foreach(prog ${GEOMETRIJA_FIXED_FILE_PROGRAMS})
   target_link_options(${prog} PRIVATE

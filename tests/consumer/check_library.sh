@@ -23,7 +23,7 @@ start_xvfb
 # is its picture in docs/examples/.
 cmake -S examples -B "$work/examples" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$work/examples" -j"$jobs" >/dev/null
-for e in circumcircles bisectors crossings; do
+for e in $(example_names); do
     screenshot_run build/tools/xshot "$work/examples" "$work/$e.png" "" "./$e" >/dev/null
     cmp "$work/$e.png" "docs/examples/$e.png"
 done

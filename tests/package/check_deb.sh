@@ -10,7 +10,8 @@
 #   - a lab machine: `apt-get install ./geometrija_*.deb`, the programs'
 #     package alone, brings every library the programs need: srce started in
 #     /usr/share/geometrija opens its window and draws, pixel for pixel, the
-#     build tree's picture; `man -w srce` finds its page;
+#     build tree's picture; `man -w srce` finds its page; every file that
+#     page names is installed, the users' README with every picture it shows;
 #   - there, with libgeometrija-dev installed too, an example builds with
 #     find_package and with pkg-config and draws its picture in docs/examples/.
 #   check_deb.sh BUILD_DIR      (as root: it makes two chroots; DISPLAY is the
@@ -52,9 +53,18 @@ echo "check_deb: the builder, a pristine Debian 12, from $(basename "$archive")"
 mmdebstrap --quiet --variant=apt --customize-hook="copy-in $archive /root" bookworm "$builder"
 enter "$builder"
 start=$(date +%s)
+# Each line stamped with when it came, kept in the build folder: how long
+# the script went without a word shows there.
+stamp() { local line; while IFS= read -r line || [ -n "$line" ]; do echo "$EPOCHREALTIME $line"; done; }
 in_root "$builder" "cd /root && tar xzf $name.tar.gz && cd $name && scripts/run srce </dev/null" \
-    >"$work/run-srce.log" 2>&1 || { cat "$work/run-srce.log"; fail "scripts/run srce failed"; }
+    2>&1 | stamp >"$work/run-srce.log" || { cat "$work/run-srce.log"; fail "scripts/run srce failed"; }
 run_seconds=$(($(date +%s) - start))
+awk -v t0="$start" '{ printf "%6.1f s %s\n", $1 - t0, substr($0, index($0, " ") + 1) }' \
+    "$work/run-srce.log" >"$build/package-run-srce.log"
+echo "check_deb: scripts/run srce on a fresh root, $(wc -l <"$work/run-srce.log") lines" \
+     "(in $build/package-run-srce.log); the longest time without a line:" \
+     "$(awk -v t0="$start" 'NR == 1 { p = t0 } $1 - p > m { m = $1 - p; at = $0 } { p = $1 }
+        END { sub(/^[^ ]* /, "", at); printf "%.1f s, before \"%s\"", m, at }' "$work/run-srce.log")"
 [ -s "$builder/root/$name/build/srce.png" ] || fail "scripts/run srce gave no screenshot"
 [ ! -e "$builder/root/$name/build/tests/test_units" ] || fail "scripts/run srce built the tests"
 start=$(date +%s)
@@ -99,6 +109,21 @@ done
 # The four pages are one, linked: man -w names the file it reaches.
 page=$(chroot "$lab" man -w srce) || fail "man -w srce found no page"
 [ "$page" = /usr/share/man/man1/Kalvera.1.gz ] || fail "man -w srce: $page"
+# Every file and folder a manual page names is installed with its package,
+# and every picture and file the users' README shows or links beside it.
+names_installed() {  # PAGE
+    local f
+    for f in $(grep -o '/usr/[^ ]*' "$1" | sed 's/\\-/-/g; s/[,.;:)]*$//' | sort -u); do
+        [ -e "$lab$f" ] || fail "$(basename "$1") names $f, which is not installed"
+    done
+}
+names_installed "$source_dir/docs/man/Kalvera.1"
+doc="$lab/usr/share/doc/geometrija"
+for f in $(grep -o '](\([^)#:]*\)' "$doc/README.md" | sed 's/^](//' | sort -u); do
+    [ -e "$doc/$f" ] || fail "the users' README shows $f, which is not installed"
+done
+echo "check_deb: /usr/share/doc/geometrija holds" \
+     "$(cd "$doc" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | paste -sd ' ')"
 enter "$lab"
 # The lab machine's programs open their windows on this machine's display,
 # reached through its abstract socket: the root holds no X server, no
@@ -121,6 +146,7 @@ in_root "$lab" "set -e
     cmake --build /tmp/examples/build >/dev/null
     g++ -o /tmp/bisectors-pc /tmp/examples/bisectors.cpp \$(pkg-config --cflags --libs geometrija)
     g++ -o /tmp/bisectors-static /tmp/examples/bisectors.cpp \$(pkg-config --static --cflags --libs geometrija)"
+names_installed "$source_dir/docs/man/geometrija-provera.1"
 # The system's own folders and no Windows define on a Debian compile line.
 flags=$(in_root "$lab" "pkg-config --cflags --libs geometrija")
 if grep -qE -- '-I/usr/include|-L/usr/lib|FREEGLUT_STATIC' <<<"$flags"; then
