@@ -57,10 +57,9 @@ void flushSubnormals() {
 // Whether the state is the student's: upward, and a subnormal product
 // flushed to 0 where the processor can flush.
 bool studentState() {
-    volatile float smallest = fromBits(0x00800000u);  // float's smallest normal
-    const float half = smallest * 0.5f;
 #if defined(__x86_64__) || defined(__aarch64__)
-    const bool flushed = bits(half) == 0;
+    volatile float smallest = fromBits(0x00800000u);  // float's smallest normal
+    const bool flushed = bits(smallest * 0.5f) == 0;
 #else
     const bool flushed = true;
 #endif
