@@ -17,6 +17,8 @@ constexpr int WINDOW_HEIGHT = 700;
 extern Tacka minCorner;  // running minimum of x and of y; starts at the window size
 extern Tacka maxCorner;  // running maximum of x and of y; starts at (0, 0)
 
+// The lists themselves are made before any global object of a program,
+// whatever its init_priority, and taken apart after the last is destroyed.
 extern std::list<Tacka>& points;  // drawn last, on top
 extern std::list<Duz>& segments;  // drawn third
 extern std::list<Prava>& lines;   // drawn second
