@@ -1,14 +1,16 @@
 // Speed of the triangulation on 99 points: scattered, on a circle, and a
 // 9 x 11 grid; beside the step-by-step transcription it must agree with.
 // And the cost of a toolkit call's floating-point guard: distance() against
-// the same arithmetic unguarded, in the default mode and in -ffast-math's
-// flush-to-zero mode, which the guard turns off and back on.
+// the same arithmetic unguarded, in the default mode, in -ffast-math's
+// flush-to-zero mode and rounding upward, which the guard turns off and back
+// on.
 #include <benchmark/benchmark.h>
 
 #if defined(__x86_64__)
 #include <xmmintrin.h>
 #endif
 
+#include <cfenv>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -114,11 +116,16 @@ void BM_PlainGrid(benchmark::State& s) {
 }  // namespace
 
 // distance() of two points, 1000 calls a round, through the public function
-// (guarded) or the inline arithmetic it guards.
+// (guarded) or the inline arithmetic it guards; the caller flushing
+// subnormals to zero, or rounding upward.
 template <bool GUARDED>
-void distances(benchmark::State& state, bool flushToZero) {
+void distances(benchmark::State& state, bool flushToZero, bool upward = false) {
     const std::vector<Tacka> pts = scattered();
     FlushToZero mode(flushToZero);
+    const int rounding = std::fegetround();
+    if (upward) {
+        std::fesetround(FE_UPWARD);
+    }
     for (auto _ : state) {
         float sum = 0;
         for (int i = 0; i < 1000; ++i) {
@@ -128,6 +135,7 @@ void distances(benchmark::State& state, bool flushToZero) {
         }
         benchmark::DoNotOptimize(sum);
     }
+    std::fesetround(rounding);
     state.SetItemsProcessed(state.iterations() * 1000);
 }
 void BM_DistanceUnguarded(benchmark::State& s) {
@@ -139,10 +147,14 @@ void BM_DistanceGuarded(benchmark::State& s) {
 void BM_DistanceGuardedFlushToZero(benchmark::State& s) {
     distances<true>(s, true);
 }
+void BM_DistanceGuardedUpward(benchmark::State& s) {
+    distances<true>(s, false, true);
+}
 
 BENCHMARK(BM_DistanceUnguarded);
 BENCHMARK(BM_DistanceGuarded);
 BENCHMARK(BM_DistanceGuardedFlushToZero);
+BENCHMARK(BM_DistanceGuardedUpward);
 BENCHMARK(BM_Scattered)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Circle)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Grid)->Unit(benchmark::kMillisecond);

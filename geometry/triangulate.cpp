@@ -5,6 +5,7 @@
 #include "geometrija/scene.h"
 #include "geometry/float_mode.h"
 #include "geometry/intersect_detail.h"
+#include "scene/scene_detail.h"
 
 namespace geometrija {
 
@@ -141,7 +142,9 @@ void triangulate(Tacka* pts, int n) {
 }
 
 void triangulate(Tacka* pts, int n, const std::function<void(int i, int j, int k)>& accepted) {
-    const detail::ExactFloatMode mode;
+    // The exact mode once for the whole loop; the sides go into the scene
+    // unguarded, and the caller's callback runs in the caller's mode.
+    detail::ExactFloatMode mode;
     // Every triple i < j < k in increasing lexicographic order, with the
     // points as they are at that moment: an earlier nudge is seen.  pts[i]
     // and pts[j] stay as they are while k runs, since a test never nudges a
@@ -155,10 +158,11 @@ void triangulate(Tacka* pts, int n, const std::function<void(int i, int j, int k
                     const Duz d1(pts[i], pts[j]);
                     const Duz d2(pts[j], pts[k]);
                     const Duz d3(pts[i], pts[k]);
-                    addSegment(d1, COLOR_TRIANGLE_SIDE);
-                    addSegment(d2, COLOR_TRIANGLE_SIDE);
-                    addSegment(d3, COLOR_TRIANGLE_SIDE);
+                    detail::appendSegment(d1, COLOR_TRIANGLE_SIDE);
+                    detail::appendSegment(d2, COLOR_TRIANGLE_SIDE);
+                    detail::appendSegment(d3, COLOR_TRIANGLE_SIDE);
                     if (accepted) {
+                        const detail::ExactFloatMode::CallerMode caller(mode);
                         accepted(i, j, k);
                     }
                 }

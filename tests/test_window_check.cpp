@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -172,4 +173,39 @@ TEST_F(ProgramTest, ADisplayThatNeverAnswersIsNamedWithinTenSeconds) {
         EXPECT_EQ(p->out(), "");
     }
     close(listener);
+}
+
+TEST_F(ProgramTest, AnXServerThatEndsWhileTheWindowShowsIsNoWindowThatCouldNotOpen) {
+    // An X server of its own, which the test ends once the picture shows:
+    // the connection's loss is then Xlib's to report, not the window's
+    // creation.
+    TempDir dir;
+    Process server("/usr/bin/Xvfb",
+                   {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
+                   dir.path());
+    std::string number;
+    for (int i = 0; i < 200 && number.find('\n') == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        number = server.out();
+    }
+    ASSERT_NE(number.find('\n'), std::string::npos) << "Xvfb did not start: " << server.err();
+    const std::string name = ":" + number.substr(0, number.find('\n'));
+    dir.write("srce.txt", "1\n1 1\n");
+    Process srce(program("srce"), {"-display", name}, dir.path());
+    srce.write("");
+    {
+        // The test's own connection is closed before the server ends.
+        const std::string own = std::getenv("DISPLAY");
+        setenv("DISPLAY", name.c_str(), 1);
+        const Connection other;
+        setenv("DISPLAY", own.c_str(), 1);
+        ASSERT_TRUE(other.ok());
+        const Window w = other.waitFor(TITLE, 15000);
+        ASSERT_NE(w, 0u) << srce.err();
+        ASSERT_FALSE(other.captureWhen(w, 0, 0, geometrija::CLEAR_PIXEL, 2, 15000).empty());
+    }
+    kill(server.pid(), SIGTERM);
+    EXPECT_EQ(server.wait(15000), 0);
+    EXPECT_EQ(srce.wait(15000), 1);
+    EXPECT_EQ(srce.err().find("prozor ne moze da se otvori"), std::string::npos) << srce.err();
 }

@@ -17,10 +17,12 @@ constexpr int WINDOW_HEIGHT = 700;
 extern Tacka minCorner;  // running minimum of x and of y; starts at the window size
 extern Tacka maxCorner;  // running maximum of x and of y; starts at (0, 0)
 
-extern std::list<Tacka> points;  // drawn last, on top
-extern std::list<Duz> segments;  // drawn third
-extern std::list<Prava> lines;   // drawn second
-extern std::list<Krug> circles;  // drawn first
+// The lists themselves are made before any global object of a program,
+// whatever its init_priority, and taken apart after the last is destroyed.
+extern std::list<Tacka>& points;  // drawn last, on top
+extern std::list<Duz>& segments;  // drawn third
+extern std::list<Prava>& lines;   // drawn second
+extern std::list<Krug>& circles;  // drawn first
 
 // Each adder stores a copy with its outer colour set to `color`, appended at
 // the end of its list, and widens the box (lines leave it alone).

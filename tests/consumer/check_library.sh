@@ -83,6 +83,18 @@ for compiler in g++ clang++; do
     [ "$("$work/global")" = "$expected" ] || { "$work/global"; echo "library: $compiler: the scene before main" >&2; return 1; }
 done
 echo "library: a global object's constructor and destructor use the scene (g++, clang++)"
+# A student's file hard on the toolkit, linked first: a global of priority
+# 101 uses the scene, leaves the processor rounding upward and flushing
+# subnormals, and checks the callback's state; the skeleton then answers
+# every test vector in that state, bit for bit.
+for compiler in g++ clang++; do
+    # shellcheck disable=SC2046
+    $compiler -O2 -ffast-math -o "$work/hard" tests/consumer/caller_state.cpp \
+        examples/provera/skeleton.cpp $(PKG_CONFIG_PATH="$pc" pkg-config --cflags --libs geometrija-toolkit)
+    build/tools/geometrija-provera provera/geometrija-vektori.txt "$work/hard" >"$work/hard.txt" ||
+        { cat "$work/hard.txt"; echo "library: $compiler: the toolkit in the caller's state" >&2; return 1; }
+done
+echo "library: upward rounding, flush-to-zero, the callback and a global of priority 101 (g++, clang++)"
 # pkg-config from a prefix whose path holds a space or a letter outside
 # ASCII: its output escapes them for a shell to read again, as make does
 # with a recipe, and as eval does on a command line.
