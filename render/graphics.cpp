@@ -12,6 +12,18 @@
 #include "render/window.h"
 #include "render/window_check.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
+// The page says in words what the picture shows: it hears how many points
+// and segments were drawn.
+// clang-format off
+EM_JS(void, geometrija_picture_shown, (int points, int segments), {
+    if (Module['pictureShown']) Module['pictureShown'](points, segments);
+});
+// clang-format on
+#endif
+
 namespace geometrija {
 
 void openWindow(int& argc, char** argv) {
@@ -104,6 +116,9 @@ void display() {
     glPopMatrix();
     glFlush();
     glutSwapBuffers();
+#ifdef __EMSCRIPTEN__
+    geometrija_picture_shown(static_cast<int>(points.size()), static_cast<int>(segments.size()));
+#endif
 }
 
 }  // namespace geometrija

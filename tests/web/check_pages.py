@@ -16,10 +16,25 @@ through ANGLE), against the Linux programs:
     390 x 844 phone (pixel ratio 3) a canvas of the shown size's device
     pixels with every side drawn; a 1 MB paste and 1000 wrong answers; chosen
     files named dev and tmp; a folder dropped; the field closed after the
-    picture; a 100 MB file read within three times the Linux program's time,
-    the page saying so and answering meanwhile.
+    picture; a 100 MB file read to the Linux program's message, the page
+    saying so and answering meanwhile;
+  - as a screen reader meets them (Chromium's accessibility tree, from
+    file:// and the server): Kalvera's field named by the question it
+    answers, the console a polite live region, each canvas an image named
+    by its program, points and triangles once drawn, one heading, five
+    different titles; the field's attributes for a phone's keyboard; an
+    upper-case U answered by the page's hint, outside the program's output;
+    the index's four pictures;
+  - on other screens (from file://): at 390 x 844 and pixel ratio 3 sides
+    about 3 device pixels wide; at 820 x 1180 srce's picture most of the
+    width; at 200 % zoom (683 x 384 at ratio 2) srce's picture whole in the
+    window and Kalvera's scrolled into view once drawn; the file button's
+    keyboard focus visible, and the button disabled after the picture;
+  - in Firefox ESR (with NODE_MODULES holding puppeteer-core): each
+    fixed-file page and Kalvera's typed dialogue, against the Linux
+    programs as above.
 
-  check_pages.py PAGES_DIR LINUX_BIN_DIR SHOTS_DIR
+  check_pages.py PAGES_DIR LINUX_BIN_DIR SHOTS_DIR [NODE_MODULES]
 SHOTS_DIR holds the Linux windows: NAME.png for each fixed-file program,
 Kalvera-typed.png and Kalvera-file.png (the file tests/web/moj.txt).
 """
@@ -27,7 +42,9 @@ import base64
 import functools
 import http.server
 import io
+import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -42,6 +59,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 PAGES, LINUX, SHOTS = (os.path.abspath(a) for a in sys.argv[1:4])
+NODE_MODULES = os.path.abspath(sys.argv[4]) if len(sys.argv) > 4 else None
 HERE = os.path.dirname(os.path.abspath(__file__))
 # The fixed-file programs, from the build's one list.
 FIXED = subprocess.run(["cmake", "-DGEOMETRIJA_LIST=fixed", "-P",
@@ -138,22 +156,103 @@ def page_output(driver, running, timeout=15):
     return got["out"], got["err"], driver.execute_script("return window.geometrijaStatus;")
 
 
+def tree(driver):
+    """Chromium's accessibility tree, as a screen reader is given it: the
+    nodes not ignored, each (role, name, properties)."""
+    found = []
+    for node in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]:
+        if not node.get("ignored"):
+            found.append((node.get("role", {}).get("value"), node.get("name", {}).get("value"),
+                          {p["name"]: p["value"].get("value") for p in node.get("properties", [])}))
+    return found
+
+
+def named(driver, role):
+    return [name for r, name, _ in tree(driver) if r == role]
+
+
+def scene_counts(program):
+    """The points and triangles of a fixed-file program's scene, from its
+    golden dump (each triangle adds three sides)."""
+    with open(os.path.join(HERE, "..", "golden", "data", program + ".scene")) as f:
+        counts = dict(line.split()[:2] for line in f if line.startswith(("points ", "segments ")))
+    return int(counts["points"]), int(counts["segments"]) // 3
+
+
+def picture_named(driver, program, points, triangles):
+    """The canvas as a screen reader has it once drawn: an image named by
+    the program, its points and its triangles."""
+    names = named(driver, "image")
+    want = r"^%s: %d \w+, %d \w+$" % (re.escape(program), points, triangles)
+    if len(names) != 1 or not re.match(want, names[0]):
+        fail("%s: the picture is named %r" % (driver.current_url, names))
+    return names[0]
+
+
+def headed(driver, program):
+    """One heading, naming the program, and the page's own title."""
+    headings = named(driver, "heading")
+    if headings != ["Geometrija: " + program]:
+        fail("%s: headings %r" % (driver.current_url, headings))
+    return driver.title
+
+
+def index_pictures(base, driver, report):
+    """The index: a picture of each program's drawing (red points, dark
+    sides on the clear colour), inside the one file."""
+    driver.get(base + "index.html")
+    pictures = driver.find_elements(By.CSS_SELECTOR, "svg[role=img]")
+    names = named(driver, "image")
+    if len(pictures) != 4 or len(names) != 4:
+        fail("index.html: %d pictures, named %r" % (len(pictures), names))
+    for svg in pictures:
+        image = Image.open(io.BytesIO(svg.screenshot_as_png)).convert("RGB")
+        colours = set(image.getdata())
+        if not any(r > 200 and g < 80 for r, g, _ in colours) or not any(sum(c) < 200 for c in colours):
+            fail("index.html: the picture %r shows no points or no sides" % svg.get_attribute("aria-label"))
+    report.append("%sindex.html: four pictures, %s" % (base, "; ".join(names)))
+    return driver.title
+
+
 def check(base, driver, report):
+    titles = [index_pictures(base, driver, report)]
     for program in FIXED:
         driver.get(base + program + ".html")
         diff = differing(drawn(driver), Image.open(os.path.join(SHOTS, program + ".png")).convert("RGB"))
-        report.append("%s%s.html: %d pixels differ from the Linux window" % (base, program, diff))
+        report.append("%s%s.html: %d pixels differ from the Linux window; the picture reads %r"
+                      % (base, program, diff, picture_named(driver, program, *scene_counts(program))))
         if diff > LIMIT:
             fail(report[-1])
+        titles.append(headed(driver, program))
     typed = ["u", "3", "0 0", "4 0", "0 3"]
+    # The last column: whether the page adds its hint on a lower-case answer.
     cases = [
-        ("typed points", typed, False, "Kalvera-typed.png", None),
-        ("a file chosen", ["f", "moj.txt"], False, "Kalvera-file.png", "moj.txt"),
-        ("a bad answer, then Ctrl-D", ["u", "q"], True, None, None),
+        ("typed points", typed, False, "Kalvera-typed.png", None, False),
+        ("a file chosen", ["f", "moj.txt"], False, "Kalvera-file.png", "moj.txt", False),
+        ("a bad answer, then Ctrl-D", ["u", "q"], True, None, None, False),
+        ("an upper-case answer, then Ctrl-D", ["U"], True, None, None, True),
     ]
-    for what, lines, end, shot, chosen in cases:
+    for what, lines, end, shot, chosen, hint in cases:
         driver.get(base + "Kalvera.html")
-        driver.find_element(By.ID, "line")
+        field = driver.find_element(By.ID, "line")
+        wait_for(driver, "document.getElementById('output').textContent", "a question")
+        if what == "typed points":
+            # A screen reader's view of the dialogue, and a field that a
+            # phone's keyboard leaves as typed.
+            titles.append(headed(driver, "Kalvera"))
+            question = driver.execute_script("return window.geometrijaOutput().out").strip()
+            nodes = tree(driver)
+            fields = [name for role, name, _ in nodes if role == "textbox"]
+            logs = [(name, p.get("live")) for role, name, p in nodes if role == "log"]
+            if fields != [question] or len(logs) != 1 or logs[0][1] != "polite":
+                fail("Kalvera.html: the field is named %r, the live regions %r" % (fields, logs))
+            attributes = {a: field.get_dom_attribute(a) for a in
+                          ("autocapitalize", "autocorrect", "spellcheck", "autocomplete", "enterkeyhint")}
+            if attributes != {"autocapitalize": "off", "autocorrect": "off", "spellcheck": "false",
+                              "autocomplete": "off", "enterkeyhint": "send"}:
+                fail("Kalvera.html: the field's attributes %r" % attributes)
+            report.append("%sKalvera.html: the field reads %r; the console is the live region %r (%s);"
+                          " the field has %r" % (base, question, logs[0][0], logs[0][1], attributes))
         if chosen:
             driver.find_element(By.ID, "chooser").send_keys(os.path.join(HERE, chosen))
             deadline = time.time() + 10
@@ -167,15 +266,27 @@ def check(base, driver, report):
         want = native("\n".join(lines) + "\n", HERE)
         if (out, err) != want[:2] or (shot is None and status != want[2]):
             fail("Kalvera.html, %s: %r, status %r; the Linux Kalvera: %r" % (what, (out, err), status, want))
+        hints = driver.execute_script("return Array.prototype.map.call("
+                                      "document.querySelectorAll('#output .hint'), function (h) {"
+                                      " return h.textContent; });")
+        if len(hints) != (1 if hint else 0):
+            fail("Kalvera.html, %s: the page's hints %r" % (what, hints))
         line = "%sKalvera.html, %s: the Linux program's output" % (base, what)
+        if hint:
+            line += ", then the page's hint %r" % hints[0]
         if shot:
             diff = differing(image, Image.open(os.path.join(SHOTS, shot)).convert("RGB"))
             line += " and picture (%d pixels differ)" % diff
+            if what == "typed points":
+                line += "; the picture reads %r" % picture_named(driver, "Kalvera", 3, 1)
             if diff > LIMIT:
                 fail(line)
         else:
             line += " and status %d" % status
         report.append(line)
+    if len(set(titles)) != len(titles):
+        fail("the pages' titles are not all different: %r" % titles)
+    report.append("%s titles: %s" % (base, "; ".join(titles)))
     found = errors(driver)
     if found:
         fail("errors in the browser's console: %r" % found)
@@ -212,6 +323,9 @@ def sides_drawn(image):
         return False
     x0, x1 = min(x for x, _ in red), max(x for x, _ in red)
     y0, y1 = min(y for _, y in red), max(y for _, y in red)
+    # The corners are the red squares' middles: half a square's width in.
+    inset = (sum(1 for x, y in red if y == y0 and x < x0 + (x1 - x0) // 2) - 1) // 2
+    x0, x1, y0, y1 = x0 + inset, x1 - inset, y0 + inset, y1 - inset
     def dark_near(x, y):
         return any(sum(px[min(w - 1, max(0, x + dx)), min(h - 1, max(0, y + dy))]) < 300
                    for dx in (-1, 0, 1) for dy in (-1, 0, 1))
@@ -222,6 +336,26 @@ def sides_drawn(image):
         samples = [(round(ax + (bx - ax) * t / 20), round(ay + (by - ay) * t / 20)) for t in range(3, 18)]
         drawn += all(dark_near(x, y) for x, y in samples)
     return drawn == 5  # four sides and one of the two diagonals
+
+
+def stroke_width(image):
+    """The dark run across the rectangle's top and left sides, in device
+    pixels, at their middles: the sides' stroke width."""
+    w, h = image.size
+    px = image.load()
+    red = [(x, y) for y in range(h) for x in range(w) if px[x, y][0] > 200 and px[x, y][1] < 80]
+    x0, x1 = min(x for x, _ in red), max(x for x, _ in red)
+    y0, y1 = min(y for _, y in red), max(y for _, y in red)
+    xm, ym = (x0 + x1) // 2, (y0 + y1) // 2
+    top = sum(1 for y in range(max(0, y0 - 10), min(h, y0 + 30)) if sum(px[xm, y]) < 300)
+    left = sum(1 for x in range(max(0, x0 - 10), min(w, x0 + 30)) if sum(px[x, ym]) < 300)
+    return top, left
+
+
+def in_window(driver, element="canvas"):
+    return driver.execute_script("var r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                                 " return r.top >= 0 && r.left >= 0 && r.bottom <= innerHeight"
+                                 " && r.right <= innerWidth;", element)
 
 
 def as_met(report):
@@ -238,6 +372,8 @@ def as_met(report):
                 out, err, status = page_output(driver, running=False)
                 if out or "WebGL" not in err or status != 1 or not note.startswith(program + ": "):
                     fail("%s without WebGL: %r, %r, status %r" % (program, out, err, status))
+                if named(driver, "image") != [note]:
+                    fail("%s without WebGL: the picture is named %r" % (program, named(driver, "image")))
                 found = errors(driver)
                 if found:
                     fail("%s without WebGL: %r" % (program, found))
@@ -292,19 +428,63 @@ def as_met(report):
                 return c.width === Math.round((r.width - 2) * 3) && c.height === Math.round((r.height - 2) * 3)
                     && [c.width, c.height, r.width - 2, r.height - 2]; })()""", "a canvas of device pixels")
             image = drawn(driver)
-            if not sides_drawn(image):
+            widths = stroke_width(image)
+            if not sides_drawn(image) or not all(2 <= width <= 4 for width in widths):
                 image.save(os.path.join(SHOTS, "phone.png"))
-                fail("390 x 844: a side of the rectangle is missing (phone.png)")
-            report.append("390 x 844 at pixel ratio 3: canvas %d x %d for %.0f x %.0f shown, every side drawn"
-                          % tuple(size))
+                fail("390 x 844: a side of the rectangle is missing, or sides %r pixels wide (phone.png)"
+                     % (widths,))
+            report.append("390 x 844 at pixel ratio 3: canvas %d x %d for %.0f x %.0f shown, every side drawn,"
+                          " the sides %d and %d device pixels wide" % (tuple(size) + widths))
+
+            # A tablet in portrait: srce's picture takes the width.
+            screen(driver, 820, 1180, 2, True)
+            driver.get("file://" + PAGES + "/srce.html")
+            drawn(driver)
+            share = driver.execute_script("return document.getElementById('canvas')"
+                                          ".getBoundingClientRect().width / innerWidth;")
+            if share < 0.9 or not in_window(driver):
+                fail("820 x 1180: srce's picture takes %.0f %% of the width" % (100 * share))
+            report.append("820 x 1180: srce's picture %.0f %% of the width, whole in view" % (100 * share))
+
+            # 200 % zoom on a 1366 x 768 laptop: srce's picture whole in the
+            # window, below its heading; Kalvera's, below the console,
+            # brought into view once drawn.
+            screen(driver, 683, 384, 2)
+            driver.get("file://" + PAGES + "/srce.html")
+            drawn(driver)
+            if not in_window(driver):
+                fail("683 x 384 at ratio 2: srce's picture is not whole in the window")
+            driver.get("file://" + PAGES + "/Kalvera.html")
+            wait_for(driver, "document.getElementById('output').textContent", "a question")
+            type_lines(driver, ["u", "4", "0 0", "4 0", "4 3", "0 3"])
+            drawn(driver)
+            wait_for(driver, "(function () { var r = document.getElementById('canvas').getBoundingClientRect();"
+                             " return r.top >= 0 && r.bottom <= innerHeight; })()", "Kalvera's picture in view")
+            report.append("683 x 384 at ratio 2 (200 %% zoom): srce's picture whole in the window;"
+                          " Kalvera's scrolled into view after the last point (page scrolled %d px)"
+                          % driver.execute_script("return scrollY;"))
             screen(driver, 1500, 1000)
 
-            # After the picture the field is empty and closed.
+            # The file button shows keyboard focus (its input is invisible);
+            # after the picture the field is empty and closed, and the
+            # button looks and reads as disabled.
             driver.get("file://" + PAGES + "/Kalvera.html")
+            button = driver.find_element(By.CSS_SELECTOR, "label[for=chooser]")
+            plain = button.screenshot_as_png
+            driver.find_element(By.ID, "line").send_keys(Keys.TAB)
+            wait_for(driver, "document.activeElement.id === 'chooser'", "the file button focused by Tab")
+            focused = button.screenshot_as_png
             type_lines(driver, ["u", "3", "0 0", "4 0", "0 3"])
             drawn(driver)
             if driver.execute_script("var l = document.getElementById('line'); return [l.disabled, l.value];") != [True, ""]:
                 fail("the field stays open after the picture")
+            disabled = button.screenshot_as_png
+            buttons = [p.get("disabled") for role, _, p in tree(driver) if role == "button"]
+            if plain == focused or disabled == plain or buttons != [True]:
+                fail("the file button: focus %s, after the picture %s, disabled %r"
+                     % ("unseen" if plain == focused else "seen", "unchanged" if disabled == plain else "dimmed",
+                        buttons))
+            report.append("the file button: a ring with keyboard focus; dimmed and disabled after the picture")
 
             # A 1 MB paste is echoed, and 1000 wrong answers run to the
             # program's own end, as the Linux program gives them.
@@ -351,8 +531,10 @@ def as_met(report):
             report.append("chosen files dev and tmp read from the program's folder; a folder: " + problem)
 
             # A 100 MB point file, its last word bad: read to the Linux
-            # program's message within three times its time, the page
-            # saying so meanwhile and answering a script call every moment.
+            # program's message, the page saying so meanwhile and answering
+            # a script call every moment.  The bounds are far above what the
+            # page needs on a busy machine: a read that copies the file over
+            # and over, or holds the page, takes minutes.
             with tempfile.TemporaryDirectory() as files:
                 big = os.path.join(files, "veliki.txt")
                 row = "".join("%d.%03d -%d.%d\n" % (i % 997, i, i % 613, i % 10) for i in range(1000))
@@ -381,7 +563,7 @@ def as_met(report):
                 out, err, status = page_output(driver, running=False)
                 if (out, err, status) != (linux.stdout.decode(), linux.stderr.decode(), linux.returncode):
                     fail("100 MB file: %r, status %r; the Linux Kalvera: %r" % (err, status, linux.stderr))
-                if not said or slowest > 2 or page_time > 3 * linux_time:
+                if not said or slowest > 5 or page_time > 10 * linux_time + 10:
                     fail("100 MB file: %.1f s (Linux %.1f s), said %r, a script call waited %.1f s"
                          % (page_time, linux_time, said, slowest))
             report.append("a 100 MB file read in %.1f s (the Linux Kalvera %.1f s), saying %r,"
@@ -391,6 +573,35 @@ def as_met(report):
                 fail("errors in the browser's console: %r" % found)
         finally:
             driver.quit()
+
+
+def in_firefox(report):
+    """The fixed-file pages and Kalvera's typed dialogue in Firefox ESR
+    (tests/web/firefox.mjs): the Linux programs' pictures within LIMIT
+    pixels, their output, and the pictures named by their counts."""
+    typed = ["u", "3", "0 0", "4 0", "0 3"]
+    with tempfile.TemporaryDirectory() as out:
+        subprocess.run(["node", os.path.join(HERE, "firefox.mjs"), NODE_MODULES, PAGES, out] + FIXED + ["--"]
+                       + typed, check=True, timeout=300)
+        with open(os.path.join(out, "firefox.json")) as f:
+            got = json.load(f)
+        if got["problems"]:
+            fail("Firefox: errors in the console: %r" % got["problems"])
+        lines = []
+        for program in FIXED + ["Kalvera"]:
+            shot = program + ("-typed.png" if program == "Kalvera" else ".png")
+            diff = differing(Image.open(os.path.join(out, shot)).convert("RGB"),
+                             Image.open(os.path.join(SHOTS, shot)).convert("RGB"))
+            page = got["pages"][program]
+            want = native("\n".join(typed) + "\n", HERE)[:2] if program == "Kalvera" else ("", "")
+            points, triangles = (3, 1) if program == "Kalvera" else scene_counts(program)
+            if diff > LIMIT or (page["output"]["out"], page["output"]["err"]) != want or not re.match(
+                    r"^%s: %d \w+, %d \w+$" % (program, points, triangles), page["canvas"] or ""):
+                fail("Firefox, %s: %d pixels differ, output %r, the picture named %r"
+                     % (program, diff, page["output"], page["canvas"]))
+            lines.append("%s %d pixels" % (program, diff))
+        report.append("%s: the fixed-file pages and Kalvera's typed dialogue as the Linux programs (%s)"
+                      % (got["version"], ", ".join(lines)))
 
 
 def main():
@@ -413,6 +624,8 @@ def main():
             driver.quit()
             server.shutdown()
     as_met(report)
+    if NODE_MODULES:
+        in_firefox(report)
     print("\n".join(report))
 
 
