@@ -28,6 +28,9 @@ struct Camera {
 // is twice the larger rounded extent, rounded to float.
 Camera cameraFor(const Tacka& minC, const Tacka& maxC);
 
+// The vertical field of view of reshape's projection, in degrees.
+constexpr double FIELD_OF_VIEW = 45;
+
 // The nearest and farthest plane of reshape's projection: the scene shows
 // only while the camera's distance lies between them.
 constexpr double NEAR_PLANE = 1;

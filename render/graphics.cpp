@@ -92,7 +92,7 @@ void reshape(int width, int height) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glViewport(0, 0, p.width, p.height);
-    gluPerspective(45, p.aspect, NEAR_PLANE, FAR_PLANE);
+    gluPerspective(FIELD_OF_VIEW, p.aspect, NEAR_PLANE, FAR_PLANE);
     // The projection matrix stays current from here on.
 }
 

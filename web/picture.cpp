@@ -2,7 +2,7 @@
 // reads a point file as the programs do, builds the same scene (sorted red
 // points, the triangulation's black sides) and draws it as the window shows
 // it at its opening size: the camera fitted to the scene's box, the plane
-// seen head-on through reshape's 45-degree projection, the clear colour
+// seen head-on through reshape's projection, the clear colour
 // behind.  The SVG is a quarter of the window's size.
 //   web_picture FILE OUTPUT.svg LABEL
 #include <cmath>
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
 
     // The visible rectangle of the plane, centred on the camera's centre.
     const Camera c = cameraFor(minCorner, maxCorner);
-    const double halfHeight = c.dist * std::tan(45.0 / 2 * TWO_PI / 360);
+    const double halfHeight = c.dist * std::tan(FIELD_OF_VIEW / 2 * TWO_PI / 360);
     const double halfWidth = halfHeight * WINDOW_WIDTH / WINDOW_HEIGHT;
     const auto place = [&](const Tacka& t) {
         return Place{(t.x - c.cx) / halfWidth * WINDOW_WIDTH / 2 + WINDOW_WIDTH / 2.0,
