@@ -75,6 +75,9 @@ double once(const support::Connection& x, const std::string& program, std::vecto
         if (std::chrono::steady_clock::now() - start > std::chrono::seconds(20)) {
             return -1;
         }
+        // A pause between looks, so that the watcher and the X server
+        // answering it do not take the processor the program could use.
+        std::this_thread::sleep_for(std::chrono::microseconds(250));
     }
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "geometrija/intersect.h"
 
@@ -15,12 +17,16 @@ namespace detail {
 
 // The sum of squares of distance(a, b) before its first rounding:
 // (b.x - a.x)^2 + (b.y - a.y)^2 in double from the float coordinates.  The
-// triangulation screens points on it; sharing it keeps both bit for bit the
-// same expression.
-inline double squaredDistance(const Tacka& a, const Tacka& b) {
-    const double dx = static_cast<double>(b.x) - a.x;
-    const double dy = static_cast<double>(b.y) - a.y;
+// triangulation screens points on it, from coordinates it keeps in double;
+// sharing it keeps both bit for bit the same expression.
+inline double squaredDistance(double ax, double ay, double bx, double by) {
+    const double dx = bx - ax;
+    const double dy = by - ay;
     return dx * dx + dy * dy;
+}
+
+inline double squaredDistance(const Tacka& a, const Tacka& b) {
+    return detail::squaredDistance(a.x, a.y, b.x, b.y);
 }
 
 // The perpendicular bisector of a and b without touching the scene: through
@@ -36,11 +42,16 @@ inline float squaredLength(const Tacka& v) {
     return static_cast<float>(static_cast<double>(v.x) * v.x + static_cast<double>(v.y) * v.y);
 }
 
+// The distance from its sum of squares in double: the sum rounded to float,
+// its square root formed in double and rounded to float.
+inline float rootOf(double squared) {
+    return static_cast<float>(std::sqrt(static_cast<double>(static_cast<float>(squared))));
+}
+
 // distance(a, b): the sum of squares rounded to float, its square root
 // formed in double and rounded to float.
 inline float distanceOf(const Tacka& a, const Tacka& b) {
-    const float squared = static_cast<float>(detail::squaredDistance(a, b));
-    return static_cast<float>(std::sqrt(static_cast<double>(squared)));
+    return detail::rootOf(detail::squaredDistance(a, b));
 }
 
 // a - b, each component rounded to float.
@@ -84,6 +95,40 @@ inline Tacka quarterTurn(const Tacka& v) {
 
 inline Prava bisector(Tacka a, Tacka b) {
     return Prava(detail::midpoint(a, b), detail::quarterTurn(detail::difference(b, a)));
+}
+
+// Where a distance falls against a radius r, told from the distance's float
+// sum of squares f alone.  The distance, the float square root of f, is
+// correctly rounded (the double root rounded to float is), so it equals r
+// exactly when f lies between the squares of the midpoints from r to its two
+// float neighbours, is less below them and more above.  Those squares are
+// exact in double (a midpoint has 25 significant bits) and no float equals
+// one (its square's odd significand has about 50), so comparing f with them
+// gives what comparing the roots gives, without taking a root.
+struct RadiusEdges {
+    double low;   // f < low: the distance is less than r
+    double high;  // low <= f <= high: equal to r; f > high: more
+};
+
+inline RadiusEdges radiusEdges(float r) {
+    if (!(r > 0 && r < HUGE_VALF)) {
+        // r = 0: only f = 0 gives it and nothing less; r infinite: every
+        // finite f is less and only an infinite one equal; r NaN: no f
+        // compares either way, as no distance does.
+        return RadiusEdges{r, r};
+    }
+    // The float neighbours of a positive finite float are one step of its
+    // bits away (nextafter's answer, without a call for every circle).
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &r, sizeof bits);
+    const std::uint32_t neighbours[2] = {bits - 1, bits + 1};
+    float below = 0;
+    float above = 0;
+    std::memcpy(&below, &neighbours[0], sizeof below);
+    std::memcpy(&above, &neighbours[1], sizeof above);
+    const double low = (static_cast<double>(below) + r) / 2;
+    const double high = (static_cast<double>(r) + above) / 2;
+    return RadiusEdges{low * low, high * high};
 }
 
 // intersectLines, inline for the triangulation, which calls it for every

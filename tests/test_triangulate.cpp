@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <set>
 #include <sstream>
@@ -15,6 +16,7 @@
 #include "app/scene_build.h"
 #include "geometrija/scene.h"
 #include "geometrija/triangulate.h"
+#include "geometry/intersect_detail.h"
 #include "support/bits.h"
 #include "support/fresh_scene.h"
 #include "support/plain_triangulation.h"
@@ -208,4 +210,49 @@ TEST_F(TriangulateTest, TheScenesCopiesOfThePointsAreNeverNudged) {
         EXPECT_EQ(p.color, 0);
     }
     EXPECT_EQ(segments.size(), 6u);
+}
+
+// The triangulation tells a distance from its radius by the float sum of
+// squares and two edges, without a root: that must be what comparing the
+// roots gives, for every sum near the radius's square, at the ends of a
+// binade (where the neighbour below is nearer), for the smallest and largest
+// radii a float sum can give, and for 0, infinity and NaN.
+TEST(RadiusEdges, ComparingTheSumWithTheEdgesIsComparingTheRoots) {
+    std::vector<float> radii = {1.0F,
+                                2.0F,
+                                std::nextafter(2.0F, 0.0F),
+                                1.5F,
+                                30.000002F,
+                                detail::rootOf(std::nextafter(0.0F, 1.0F)),  // least positive
+                                detail::rootOf(3.4028235e38),
+                                1e-19F,
+                                0.0F,
+                                std::numeric_limits<float>::infinity(),
+                                std::nanf("")};
+    std::mt19937 rng(37);
+    for (int i = 0; i < 2000; ++i) {
+        radii.push_back(
+            detail::rootOf(std::ldexp(std::uniform_real_distribution<double>(1, 2)(rng),
+                                      std::uniform_int_distribution<int>(-140, 126)(rng))));
+    }
+    for (const float r : radii) {
+        const detail::RadiusEdges edges = detail::radiusEdges(r);
+        float f = static_cast<float>(static_cast<double>(r) * r);
+        for (int step = 0; step < 8; ++step) {
+            f = std::nextafter(f, 0.0F);
+        }
+        std::vector<float> sums = {0.0F, std::numeric_limits<float>::infinity(), std::nanf("")};
+        for (int step = 0; step < 17; ++step, f = std::nextafter(f, HUGE_VALF)) {
+            sums.push_back(f);
+        }
+        for (const float sum : sums) {
+            const float d = detail::rootOf(sum);
+            const double g = sum;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wfloat-equal"
+            ASSERT_EQ(g < edges.low, d < r) << "r " << r << ", sum " << sum;
+            ASSERT_EQ(g >= edges.low && g <= edges.high, d == r) << "r " << r << ", sum " << sum;
+#pragma GCC diagnostic pop
+        }
+    }
 }
